@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs every Debian package that the build, the tests, the screenshots and the demo need.
+# Safe to run again: packages already present are left as they are.
+set -euo pipefail
+
+packages=(
+  # toolchain and test frameworks
+  build-essential cmake ninja-build pkg-config git
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # Qt 6 Widgets and Test
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev qt6-qpa-plugins
+  # database engines: embedded SQLite, SQL Server through unixODBC and FreeTDS,
+  # and the SQLite ODBC driver the ODBC engine is tested against
+  libsqlite3-dev sqlite3 unixodbc unixodbc-dev tdsodbc freetds-common libsqliteodbc
+  # JPEG through the IJG API
+  libjpeg62-turbo-dev
+  # tones through the desktop sound system
+  libpulse-dev
+  # fonts with Persian glyphs
+  fonts-noto-core fonts-dejavu-core
+  # headless screenshots and the demo without a display
+  xvfb xauth x11-utils
+  # sanitizer runtime
+  libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "setup: every package is installed"
+  exit 0
+fi
+
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+echo "setup: installing ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
