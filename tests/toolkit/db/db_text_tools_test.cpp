@@ -1,0 +1,96 @@
+#include "platform/error.h"
+#include "toolkit/db/connection_settings.h"
+#include "toolkit/db/db_text_tools.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using toolkit::DbTextTools;
+
+struct TrimCase {
+    const char* name;
+    QString in;
+    QString out;
+};
+
+class RemoveRLBLankTest : public testing::TestWithParam<TrimCase> {};
+
+TEST_P(RemoveRLBLankTest, Trims)
+{
+    EXPECT_EQ(DbTextTools::RemoveRLBLank(GetParam().in), GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, RemoveRLBLankTest,
+                         testing::Values(TrimCase{"BlanksBothSides", "  ab  ", "ab"},
+                                         TrimCase{"OnlyBlanksUnchanged", "    ", "    "},
+                                         TrimCase{"Empty", "", ""},
+                                         TrimCase{"TabStaysAndBlanksBehindIt", "\ta ", "\ta"},
+                                         TrimCase{"OnlyControlsUnchanged", " \t\r\n ", " \t\r\n "},
+                                         TrimCase{"InnerBlanksStay", " a  b ", "a  b"},
+                                         TrimCase{"BlankBeforeTrailingTabStays", " a \t", "a \t"},
+                                         TrimCase{"Persian", " گاو ", "گاو"}),
+                         [](const testing::TestParamInfo<TrimCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(DbTextTools, FindXorKeysEachPositionWithTwiceItsNumber)
+{
+    EXPECT_EQ(DbTextTools::FindXOR(QString()), QString());
+    // 'a' ^ 2, 'b' ^ 4, 'c' ^ 6
+    EXPECT_EQ(DbTextTools::FindXOR(QStringLiteral("abc")), QStringLiteral("cfe"));
+    // Position 32768 is keyed with 65536, whose low 16 bits are 0: that character stays.
+    const QString longText(32769, QLatin1Char('x'));
+    const QString scrambled = DbTextTools::FindXOR(longText);
+    EXPECT_EQ(scrambled[32767], QLatin1Char('x'));
+    EXPECT_EQ(scrambled[32768], QChar(u'x' ^ 2));
+}
+
+TEST(DbTextTools, ScramblingTwiceGivesEveryCodeUnitBack)
+{
+    // Every 16-bit code unit, at positions whose keys cover all low bits.
+    QString all;
+    for (int u = 0; u <= 0xFFFF; ++u)
+        all.append(QChar(static_cast<char16_t>(u)));
+    EXPECT_EQ(DbTextTools::FindXOR(DbTextTools::FindXOR(all)), all);
+    EXPECT_EQ(DbTextTools::FindXORSimple(DbTextTools::FindXORSimple(all)), all);
+    EXPECT_EQ(DbTextTools::FindXORSimple(QStringLiteral("ab0")), QStringLiteral("`c1"));
+}
+
+TEST(DbTextTools, IsBlank)
+{
+    EXPECT_TRUE(DbTextTools::IsBlank(QString()));
+    EXPECT_TRUE(DbTextTools::IsBlank(QStringLiteral(" \t\r\n \x1F")));
+    EXPECT_FALSE(DbTextTools::IsBlank(QStringLiteral("0")));
+    EXPECT_FALSE(DbTextTools::IsBlank(QStringLiteral(" \t-\n")));
+}
+
+QStringList scrambled(const QStringList& plain)
+{
+    QStringList out;
+    for (const QString& line : plain)
+        out.append(DbTextTools::FindXOR(line));
+    return out;
+}
+
+TEST(ConnectionSettingsFiles, WTimesLinesArePasswordServerDatabaseUser)
+{
+    const toolkit::ConnectionSettings four =
+        toolkit::settingsFromWTimes(scrambled({"p;{}=w", "farm\\SQL", "Herd", "sa", "ignored"}));
+    EXPECT_EQ(four, (toolkit::ConnectionSettings{"farm\\SQL", "Herd", "sa", "p;{}=w"}));
+
+    const toolkit::ConnectionSettings two =
+        toolkit::settingsFromWTimes(scrambled({"secret", "server"}));
+    EXPECT_EQ(two, (toolkit::ConnectionSettings{"server", "", "", "secret"}));
+}
+
+TEST(ConnectionSettingsFiles, MultiConnectNeedsFourLines)
+{
+    EXPECT_THROW(toolkit::settingsFromMultiConnect({"s", "d", "u"}), platform::Error);
+    const QStringList lines{"s", "d", "u", "p;{}="};
+    EXPECT_EQ(
+        toolkit::multiConnectLines(toolkit::settingsFromMultiConnect(lines + QStringList{"x"})),
+        lines);
+}
+
+} // namespace

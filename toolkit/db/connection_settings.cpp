@@ -1,0 +1,34 @@
+#include "toolkit/db/connection_settings.h"
+
+#include "platform/error.h"
+#include "toolkit/db/db_text_tools.h"
+
+namespace toolkit {
+
+ConnectionSettings settingsFromWTimes(const QStringList& lines)
+{
+    const auto line = [&lines](qsizetype i) { return DbTextTools::FindXOR(lines.value(i)); };
+    ConnectionSettings settings;
+    settings.Password = line(0);
+    settings.Server = line(1);
+    settings.Database = line(2);
+    settings.UserName = line(3);
+    return settings;
+}
+
+ConnectionSettings settingsFromMultiConnect(const QStringList& lines)
+{
+    if (lines.size() < 4)
+        throw platform::Error(QStringLiteral("%1 holds %2 lines; it needs four: server, "
+                                             "database, user name and password")
+                                  .arg(kMultiConnectFile)
+                                  .arg(lines.size()));
+    return {lines[0], lines[1], lines[2], lines[3]};
+}
+
+QStringList multiConnectLines(const ConnectionSettings& settings)
+{
+    return {settings.Server, settings.Database, settings.UserName, settings.Password};
+}
+
+} // namespace toolkit

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace toolkit {
+
+/// The four settings a farm connection needs.
+struct ConnectionSettings {
+    QString Server;
+    QString Database;
+    QString UserName;
+    QString Password;
+    bool operator==(const ConnectionSettings&) const = default;
+};
+
+/// File names of the connection settings beside the program.
+inline const QString kMultiUsersFile = QStringLiteral("Multiusers.Dat");     ///< marker file
+inline const QString kMultiConnectFile = QStringLiteral("MultiConnect.Dat"); ///< main server
+inline const QString kWTimesFile = QStringLiteral("WTimes.DLL");             ///< single customer
+
+/// The settings held by the lines of "WTimes.DLL": password, server, database and user name,
+/// each scrambled with FindXOR. A missing line reads as an empty value; later lines are ignored.
+ConnectionSettings settingsFromWTimes(const QStringList& lines);
+
+/// The main server's settings held by the lines of "MultiConnect.Dat": server, database, user
+/// name and password in plain text; lines after the fourth are ignored. Raises platform::Error
+/// when fewer than four lines are there.
+ConnectionSettings settingsFromMultiConnect(const QStringList& lines);
+
+/// The four lines "MultiConnect.Dat" is written with.
+QStringList multiConnectLines(const ConnectionSettings& settings);
+
+} // namespace toolkit
