@@ -13,7 +13,8 @@ void requestEnd()
 {
     g_endRequested = true;
     if (auto* app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            app, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
 }
 
 bool endRequested()

@@ -12,7 +12,8 @@ class RefusingPresenter final : public BoxPresenter {
 public:
     int present(const BoxRequest& request) override
     {
-        throw Error(QStringLiteral("no box presenter is installed to show \"%1\"").arg(request.text));
+        throw Error(
+            QStringLiteral("no box presenter is installed to show \"%1\"").arg(request.text));
     }
 };
 

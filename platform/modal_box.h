@@ -1,13 +1,20 @@
 #pragma once
 
 #include <QString>
-
 #include <vector>
 
 namespace platform {
 
 /// Modal results of every box and dialog of the system.
-enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7, mrNoToAll = 9, mrYesToAll = 10 };
+enum ModalResult {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+    mrYes = 6,
+    mrNo = 7,
+    mrNoToAll = 9,
+    mrYesToAll = 10
+};
 
 /// The icon, and with it the kind, of a message box.
 enum class BoxKind { Information, Error, Confirmation, Warning };

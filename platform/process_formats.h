@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QTime>
 
@@ -20,16 +21,27 @@ struct ProcessFormats {
     QChar decimalSeparator = QLatin1Char('.');
 };
 
-/// The one process-wide set, with the separators read from the system locale on first use.
+/// The one process-wide set, with the separators read from the system locale on first use
+/// (the decimal separator too: it stays the locale's until the program sets it).
 ProcessFormats& processFormats();
 
-/// Formats a date with a format of the kind above ("dd", "mm", "yyyy", "/" for the separator).
+/// The date separator a locale writes short dates with: the first character of its short date
+/// format that is no letter, digit, quote or blank; "/" when it has none (the C locale).
+QChar localeDateSeparator(const QLocale& locale);
+/// The time separator of a locale's short time format, found the same way; ":" when it has none.
+QChar localeTimeSeparator(const QLocale& locale);
+
+/// Formats a date with a format of the kind above ("d", "dd", "m", "mm", "yy", "yyyy", "/" for
+/// the separator; any other character stands for itself).
 QString formatDate(const QDate& date, const QString& format);
 /// The date in the process short date format.
 QString formatShortDate(const QDate& date);
-/// Formats a time with "HH", "mm" (minutes), "ss" and ":" for the time separator.
+/// Formats a time with "H"/"HH" (also "h"/"hh", always 24 hours), "m"/"mm" (minutes), "s"/"ss"
+/// and ":" for the time separator.
 QString formatTime(const QTime& time, const QString& format);
-/// Reads a date written in the process short date format; an invalid QDate when it does not fit.
+/// Reads a date written in the process short date format: day, month and year in the format's
+/// order, separated by the date separator, each one or more digits (blanks around a field are
+/// allowed); the year is taken as written. An invalid QDate when it does not fit.
 QDate parseShortDate(const QString& text);
 
 } // namespace platform

@@ -7,6 +7,8 @@ namespace platform {
 
 /// The 8-bit code page text files are written in ("windows-1256" unless configured).
 QString textCodePage();
+/// Sets the code page by its name as the converter knows it; raises Error for a name it does not
+/// know, keeping the code page it had.
 void setTextCodePage(const QString& name);
 
 /// Writes the lines in the 8-bit code page, without a byte-order mark, each ended by CR LF,

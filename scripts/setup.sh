@@ -16,6 +16,8 @@ packages=(
   libjpeg62-turbo-dev
   # tones through the desktop sound system
   libpulse-dev
+  # the X bell and keyboard groups; opening documents in their associated program
+  libx11-dev xdg-utils
   # fonts with Persian glyphs
   fonts-noto-core fonts-dejavu-core
   # headless screenshots and the demo without a display
