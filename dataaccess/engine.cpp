@@ -1,0 +1,8 @@
+#include "dataaccess/engine.h"
+
+namespace db {
+
+Cursor::~Cursor() = default;
+EngineSession::~EngineSession() = default;
+
+} // namespace db

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "dataaccess/dataset.h"
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+namespace db {
+
+/// All rows of one table, read whole, with a current row that can be inserted, edited, posted
+/// and deleted. Each row is identified by the engine's row identity, so Post and Delete change
+/// exactly the current row, also in a table without a key and beside an identical row.
+class Table : public Dataset {
+    Q_OBJECT
+public:
+    /// `tableName` as a statement would name it: "2Tarvex", "SqlCommands", "Dbo.Info".
+    Table(Connection& connection, const QString& tableName, QObject* parent = nullptr);
+
+    QString TableName() const { return m_tableName; }
+    /// Changes the table; an open dataset is closed first.
+    void setTableName(const QString& tableName);
+
+    /// Reads all rows; the first becomes current. DbError on failure (closed afterwards).
+    void Open();
+    /// Reads the rows again. The current row stays current while it still exists, otherwise
+    /// the row now at its place (or the last row) is. A pending insert or edit is dropped.
+    void Refresh();
+
+    /// Searches from the first row for a row whose fields, named in `fields` separated by ";"
+    /// ("Sec;Titr"), equal `values` in order: exact, case-sensitive comparison of the values as
+    /// text, null matching only null. Found: it becomes current and the answer is true.
+    /// Not found: the current row stays. DbError for an unknown field or a count mismatch.
+    bool Locate(const QString& fields, const QVariantList& values);
+
+    /// The row filter: conditions `Field = 'text'` or `Field = number`, joined by AND, compared
+    /// exactly as Locate compares. Takes effect while Filtered is on; an empty filter shows all.
+    /// A filter of any other form raises DbError when it takes effect.
+    void setFilter(const QString& filter);
+    QString Filter() const { return m_filter; }
+    void setFiltered(bool filtered);
+    bool Filtered() const { return m_filtered; }
+
+    /// Starts a new row: every field null until written.
+    void Insert();
+    /// Starts editing the current row; DbError when there is none.
+    void Edit();
+    /// Writes the pending insert (the fields written, others take their defaults) or edit (the
+    /// fields changed) to the database and reads the rows again, with the posted row current.
+    /// DbError on failure, or when the edited row no longer exists; the edit stays pending.
+    void Post();
+    /// Drops a pending insert or edit.
+    void Cancel();
+    /// Deletes the current row from the database; the row after it becomes current. DbError
+    /// when there is none or the row no longer exists.
+    void Delete();
+
+protected:
+    void connectionClosing() override;
+
+private:
+    struct Condition {
+        int field;
+        QString text;
+    };
+    void read(const QVariant& keepIdentity, int keepRow);
+    void applyFilter(const QVariant& keepIdentity, int keepRow);
+    std::vector<Condition> parseFilter() const;
+    QVariant currentIdentity() const;
+    QString selectStatement(const QString& identity) const;
+
+    QString m_tableName;
+    QString m_filter;
+    bool m_filtered = false;
+    QString m_identityExpression;
+    /// Every row read, its identity in front of its field values.
+    std::vector<std::vector<QVariant>> m_allRows;
+    /// For each shown row, its index in m_allRows.
+    std::vector<int> m_shown;
+};
+
+} // namespace db
