@@ -1,0 +1,119 @@
+#include "dataaccess/odbc/odbc_engine.h"
+
+#include "dataaccess/db_error.h"
+#include "dataaccess/odbc/driver_catalog.h"
+#include "dataaccess/odbc/odbc_connection.h"
+
+namespace db::odbc {
+namespace {
+
+/// The rows of one result, read whole when the statement ran.
+class ResultCursor final : public Cursor {
+public:
+    explicit ResultCursor(StatementResult result) : m_result(std::move(result)) {}
+
+    const std::vector<ColumnInfo>& columns() const override { return m_result.columns; }
+
+    bool fetch(std::vector<QVariant>& row) override
+    {
+        if (m_next >= m_result.rows.size())
+            return false;
+        row = std::move(m_result.rows[m_next++]);
+        return true;
+    }
+
+private:
+    StatementResult m_result;
+    std::size_t m_next = 0;
+};
+
+class OdbcSession final : public EngineSession {
+public:
+    explicit OdbcSession(std::unique_ptr<OdbcConnection> connection)
+        : m_connection(std::move(connection))
+    {
+    }
+
+    std::unique_ptr<Cursor> execute(const QString& sql,
+                                    const std::vector<QVariant>& params) override
+    {
+        m_rowsAffected = -1;
+        StatementResult result = m_connection->execute(sql, params);
+        if (result.columns.empty()) {
+            m_rowsAffected = result.rowsAffected;
+            return nullptr;
+        }
+        return std::make_unique<ResultCursor>(std::move(result));
+    }
+
+    qint64 rowsAffected() const override { return m_rowsAffected; }
+
+    // The row's physical place (file, page, slot): SQL Server's only handle on one of two equal
+    // rows of a table without a key.
+    QString rowIdentityExpression() const override { return QStringLiteral("%%physloc%%"); }
+
+    // SQL Server cannot hand back the physical place of an inserted row.
+    QVariant lastInsertedRowIdentity() override { return {}; }
+
+private:
+    std::unique_ptr<OdbcConnection> m_connection;
+    qint64 m_rowsAffected = -1;
+};
+
+QString missingDriverMessage()
+{
+    return QStringLiteral("The FreeTDS ODBC driver is not installed: odbcinst.ini names no driver "
+                          "\"%1\" and no %2 was found. Install the Debian package tdsodbc.")
+        .arg(freeTdsDriverName, QStringLiteral("libtdsodbc.so"));
+}
+
+} // namespace
+
+std::unique_ptr<EngineSession> openSessionWithConnectionString(const QString& connectionString,
+                                                               int loginTimeoutSeconds)
+{
+    return std::make_unique<OdbcSession>(
+        std::make_unique<OdbcConnection>(connectionString, loginTimeoutSeconds));
+}
+
+std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings,
+                                           const ServerOptions& options)
+{
+    if (dataSources().contains(settings.Server.trimmed(), Qt::CaseInsensitive))
+        return openSessionWithConnectionString(
+            buildDataSourceConnectionString(settings.Server.trimmed(), settings.Database,
+                                            settings.UserName, settings.Password),
+            options.loginTimeoutSeconds);
+
+    ServerOptions chosen = options;
+    const QString library = freeTdsLibraryPath();
+    const bool named = options.driver.compare(freeTdsDriverName, Qt::CaseInsensitive) == 0;
+    if (named && !installedDrivers().contains(freeTdsDriverName, Qt::CaseInsensitive)) {
+        if (library.isEmpty())
+            throw DbError(missingDriverMessage());
+        chosen.driver = library;
+    }
+    const auto connect = [&settings](const ServerOptions& with) {
+        return openSessionWithConnectionString(
+            buildConnectionString(settings.Server, settings.Database, settings.UserName,
+                                  settings.Password, with),
+            with.loginTimeoutSeconds);
+    };
+    try {
+        return connect(chosen);
+    } catch (const DriverNotLoaded& error) {
+        if (!named || chosen.driver == library)
+            throw;
+        if (library.isEmpty())
+            throw DbError(missingDriverMessage() + QLatin1Char('\n') + error.message());
+        chosen.driver = library;
+        return connect(chosen);
+    }
+}
+
+std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings)
+{
+    return openSession(settings, ServerOptions::fromEnvironment());
+}
+
+} // namespace db::odbc
