@@ -78,8 +78,10 @@ void writeTextFile(const QString& path, const QStringList& lines)
     if (!file.open(QIODevice::WriteOnly))
         throw Error(QStringLiteral("The file \"%1\" cannot be written: %2")
                         .arg(shownPath(path), file.errorString()));
-    file.write(bytes);
-    if (!file.commit())
+    // QSaveFile::commit() renames a temporary file whose buffered data failed to reach the disk
+    // (a full disk, a size limit) and reports success, so the flush is checked first; the
+    // temporary file goes with the object and the old file stays as it was.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         throw Error(QStringLiteral("The file \"%1\" cannot be written: %2")
                         .arg(shownPath(path), file.errorString()));
 }
