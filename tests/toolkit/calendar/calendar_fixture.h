@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/tones.h"
+#include "support/scripted_box_presenter.h"
+#include "toolkit/calendar/calendar_tools.h"
+#include "toolkit/dialogs/message_boxes.h"
+#include "toolkit/tools_state.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace calendar_test {
+
+/// Tones that take no time, so that the beep of every message box passes at once.
+class SilentTones final : public platform::Tones {
+public:
+    SilentTones() { platform::setTones(this); }
+    ~SilentTones() override { platform::setTones(nullptr); }
+    SilentTones(const SilentTones&) = delete;
+    SilentTones& operator=(const SilentTones&) = delete;
+
+    void sound(int, int) override {}
+    void noSound() override {}
+    void beep() override {}
+};
+
+/// The calendar concern on its own state, with every message box recorded and answered.
+class CalendarFixture {
+protected:
+    /// The texts of the boxes shown so far, in order.
+    QStringList shownTexts() const
+    {
+        QStringList texts;
+        for (const platform::BoxRequest& box : boxes.shown)
+            texts << box.text;
+        return texts;
+    }
+
+    SilentTones tones;
+    testing_support::ScriptedBoxPresenter boxes;
+    toolkit::ToolsState state;
+    toolkit::MessageBoxes messageBoxes;
+    toolkit::CalendarTools calendar{state, messageBoxes};
+};
+
+/// The message prefixes of a rejected date and time, as the user reads them.
+inline QString datePrefix(const QString& text)
+{
+    return QStringLiteral(" تاريخ  ") + text + QStringLiteral("  صحيح نمي باشد") + QChar(13);
+}
+
+inline QString timePrefix(const QString& text)
+{
+    return QStringLiteral(" ساعت  ") + text + QStringLiteral("  صحيح نمي باشد") + QChar(13);
+}
+
+} // namespace calendar_test
