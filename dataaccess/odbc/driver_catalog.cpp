@@ -31,7 +31,7 @@ template <typename Lister> QStringList listNames(Lister list)
                  &descriptionLength);
         if (!succeeded(rc))
             return names;
-        names << fromWide(name.data(), std::min<qsizetype>(nameLength, name.size() - 1));
+        names << fromWideBuffer(name.data(), static_cast<qsizetype>(name.size()));
         direction = SQL_FETCH_NEXT;
     }
 }

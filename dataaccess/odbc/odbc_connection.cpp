@@ -255,7 +255,7 @@ QString typeNameOf(const Statement& statement, SQLUSMALLINT column)
                                     static_cast<SQLSMALLINT>(name.size() * sizeof(SQLWCHAR)),
                                     &bytes, nullptr)))
         return {};
-    QString type = fromWide(name.data(), std::min<qsizetype>(bytes / 2, name.size() - 1)).toLower();
+    QString type = fromWideBuffer(name.data(), static_cast<qsizetype>(name.size())).toLower();
     type = type.left(type.indexOf(QLatin1Char('('))).trimmed();
     if (type.endsWith(QLatin1String(" identity")))
         type.chop(9);
@@ -279,7 +279,7 @@ void readRows(const Statement& statement, SQLSMALLINT columnCount, StatementResu
                             &digits, &nullable),
             QStringLiteral("Column %1 of the result could not be described.").arg(column));
         ColumnInfo& info = result.columns.emplace_back();
-        info.name = fromWide(name.data(), std::min<qsizetype>(nameLength, name.size() - 1));
+        info.name = fromWideBuffer(name.data(), static_cast<qsizetype>(name.size()));
         info.declaredType = typeNameOf(statement, column);
         kinds.push_back(kindOf(sqlType));
     }
@@ -384,7 +384,7 @@ QString OdbcConnection::serverProduct() const
                       static_cast<SQLSMALLINT>(name.size() * sizeof(SQLWCHAR)), &bytes),
           SQL_HANDLE_DBC, m_connection.get(),
           QStringLiteral("The database server did not name itself."));
-    return fromWide(name.data(), std::min<qsizetype>(bytes / 2, name.size() - 1));
+    return fromWideBuffer(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 } // namespace db::odbc

@@ -111,9 +111,4 @@ std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings,
     }
 }
 
-std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings)
-{
-    return openSession(settings, ServerOptions::fromEnvironment());
-}
-
 } // namespace db::odbc

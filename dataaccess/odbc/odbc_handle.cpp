@@ -4,6 +4,7 @@
 #include "dataaccess/odbc/wide_text.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <sqlext.h>
 
@@ -23,14 +24,16 @@ std::vector<Diagnostic> diagnosticsOf(SQLSMALLINT handleType, SQLHANDLE handle)
                                       nullptr, 0, &length);
         if (!succeeded(rc))
             break;
-        std::vector<SQLWCHAR> message(static_cast<std::size_t>(length) + 1, 0);
+        // Room for at least 1023 units, in case the driver reported bytes of UTF-8 or too few
+        // units.
+        std::vector<SQLWCHAR> message(
+            std::max<std::size_t>(static_cast<std::size_t>(length), 1023) + 1, 0);
         rc = SQLGetDiagRecW(handleType, handle, record, state.data(), &nativeError, message.data(),
                             static_cast<SQLSMALLINT>(message.size()), &length);
         if (!succeeded(rc))
             break;
-        records.push_back(
-            {fromWide(state.data(), 5),
-             fromWide(message.data(), std::min<qsizetype>(length, message.size() - 1))});
+        records.push_back({fromWide(state.data(), 5),
+                           fromWideBuffer(message.data(), static_cast<qsizetype>(message.size()))});
     }
     return records;
 }

@@ -20,4 +20,12 @@ QString fromWide(const SQLWCHAR* text, qsizetype length)
     return result;
 }
 
+QString fromWideBuffer(const SQLWCHAR* buffer, qsizetype capacity)
+{
+    qsizetype length = 0;
+    while (length < capacity && buffer[length] != 0)
+        ++length;
+    return fromWide(buffer, length);
+}
+
 } // namespace db::odbc

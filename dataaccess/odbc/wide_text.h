@@ -15,4 +15,9 @@ std::vector<SQLWCHAR> toWide(const QString& text);
 /// The first `length` code units of a UTF-16 buffer the driver filled.
 QString fromWide(const SQLWCHAR* text, qsizetype length);
 
+/// The text a driver wrote, NUL-terminated, into a zeroed buffer of `capacity` code units. It
+/// ends at the first NUL whatever length the driver reported: some drivers report bytes of
+/// UTF-8 where code units are due.
+QString fromWideBuffer(const SQLWCHAR* buffer, qsizetype capacity);
+
 } // namespace db::odbc
