@@ -88,6 +88,9 @@ protected:
 
     /// Called when the connection is about to close; the default closes the dataset.
     virtual void connectionClosing();
+    /// Called before the current row moves while inserting or editing; the default drops the
+    /// pending change, a table posts it.
+    virtual void settlePending();
 
 private:
     friend class Field;

@@ -9,6 +9,9 @@ namespace db {
 
 class Dataset;
 
+/// A value as text, the way Field::AsString reads it.
+QString textOf(const QVariant& value);
+
 /// One column of a dataset, reading and writing the dataset's current row.
 class Field {
 public:
@@ -23,7 +26,7 @@ public:
     QVariant Value() const;
     bool IsNull() const;
     /// Null reads as empty; a whole number in decimal; a real number in the general format
-    /// with up to 15 significant digits and "." (12.5, 0.1, 1E20); bytes as UTF-8.
+    /// with up to 15 significant digits and "." (12.5, 0.1, 1E+20); bytes as UTF-8.
     QString AsString() const;
     /// Null reads as 0; a real number is cut toward zero; text must hold a whole number
     /// (blanks around it allowed), otherwise DbError.

@@ -57,6 +57,8 @@ public:
 
 protected:
     void connectionClosing() override;
+    /// Moving away from a pending insert or edit posts it first.
+    void settlePending() override;
 
 private:
     struct Condition {
@@ -64,8 +66,9 @@ private:
         QString text;
     };
     void read(const QVariant& keepIdentity, int keepRow);
-    void applyFilter(const QVariant& keepIdentity, int keepRow);
-    std::vector<Condition> parseFilter() const;
+    void applyFilter(const std::vector<ColumnInfo>& columns, const QVariant& keepIdentity,
+                     int keepRow);
+    std::vector<Condition> parseFilter(const std::vector<ColumnInfo>& columns) const;
     QVariant currentIdentity() const;
     QString selectStatement(const QString& identity) const;
 

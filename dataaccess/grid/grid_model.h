@@ -17,8 +17,9 @@ struct GridColumn {
     QColor color;   ///< cell background; invalid: none
 };
 
-/// A read-only item model over a data source's dataset, in configured columns. Headers are
-/// centred and give the column width as their size hint; cells give their text and background.
+/// A read-only item model over a data source's dataset, in configured columns. Header titles
+/// are centred; cells give their text and background. The view sizes its sections from
+/// columns()[i].width.
 /// Rows follow the dataset: opened, refreshed, posted and deleted rows show at once.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT

@@ -1,0 +1,95 @@
+#include "dataaccess/grid/grid_model.h"
+
+namespace db {
+
+GridModel::GridModel(DataSource& source, std::vector<GridColumn> columns, QObject* parent)
+    : QAbstractTableModel(parent), m_source(&source), m_columns(std::move(columns))
+{
+    connect(&source, &DataSource::dataSetChanged, this, &GridModel::relink);
+    relink();
+}
+
+QString GridModel::shownTitle(int column) const
+{
+    const GridColumn& config = m_columns.at(column);
+    return config.title.isEmpty() ? config.fieldName : config.title;
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const
+{
+    const Dataset* dataset = m_source->DataSet();
+    return parent.isValid() || dataset == nullptr ? 0 : dataset->RecordCount();
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const
+{
+    const Dataset* dataset = m_source->DataSet();
+    if (!index.isValid() || dataset == nullptr || index.row() >= dataset->RecordCount())
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+        return textOf(dataset->value(index.row(), m_fieldIndex[index.column()]));
+    case Qt::BackgroundRole: {
+        const QColor& color = m_columns[index.column()].color;
+        return color.isValid() ? QVariant(color) : QVariant();
+    }
+    default:
+        return QVariant();
+    }
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (role) {
+    case Qt::DisplayRole:
+        return shownTitle(section);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    default:
+        return QVariant();
+    }
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void GridModel::relink()
+{
+    beginResetModel();
+    for (QMetaObject::Connection& link : m_links)
+        disconnect(link);
+    if (Dataset* dataset = m_source->DataSet()) {
+        m_links[0] = connect(dataset, &Dataset::contentReset, this, [this] {
+            beginResetModel();
+            resolveFields();
+            endResetModel();
+        });
+        m_links[1] = connect(dataset, &Dataset::rowChanged, this, [this](int row) {
+            if (row >= 0 && row < rowCount())
+                emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+        });
+    }
+    resolveFields();
+    endResetModel();
+}
+
+void GridModel::resolveFields()
+{
+    m_fieldIndex.assign(m_columns.size(), -1);
+    Dataset* dataset = m_source->DataSet();
+    for (std::size_t i = 0; i < m_columns.size() && dataset != nullptr; ++i) {
+        if (const Field* field = dataset->FindField(m_columns[i].fieldName))
+            m_fieldIndex[i] = field->Index();
+    }
+}
+
+} // namespace db

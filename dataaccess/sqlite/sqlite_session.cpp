@@ -1,0 +1,312 @@
+#include "dataaccess/sqlite/sqlite_session.h"
+
+#include "dataaccess/db_error.h"
+#include "dataaccess/sqlite/sqlite_catalogue.h"
+#include "dataaccess/sqlite/tsql_translator.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QThread>
+#include <sqlite3.h>
+
+namespace db::sqlite {
+
+namespace {
+
+/// Pause between two tries of a statement another connection kept from starting.
+constexpr int kRetryPauseMs = 20;
+
+QString errorText(sqlite3* db)
+{
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+/// The declared type as fields read it: lower case, without its size ("nvarchar(20)" gives
+/// "nvarchar").
+QString declaredType(const char* declared)
+{
+    QString type = QString::fromUtf8(declared != nullptr ? declared : "");
+    const qsizetype paren = type.indexOf(u'(');
+    if (paren >= 0)
+        type.truncate(paren);
+    return type.trimmed().toLower();
+}
+
+void bind(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& value)
+{
+    int rc = SQLITE_OK;
+    if (!value.isValid() || value.isNull()) {
+        rc = sqlite3_bind_null(stmt, index);
+    } else {
+        switch (value.metaType().id()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Char:
+        case QMetaType::SChar:
+        case QMetaType::UChar:
+        case QMetaType::Long:
+        case QMetaType::ULong:
+            rc = sqlite3_bind_int64(stmt, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(stmt, index, value.toDouble());
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            rc = sqlite3_bind_blob64(stmt, index, bytes.constData(),
+                                     static_cast<sqlite3_uint64>(bytes.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        case QMetaType::QDate:
+            rc = sqlite3_bind_text(stmt, index,
+                                   value.toDate().toString(Qt::ISODate).toUtf8().constData(), -1,
+                                   SQLITE_TRANSIENT);
+            break;
+        case QMetaType::QDateTime:
+            rc = sqlite3_bind_text(stmt, index,
+                                   value.toDateTime()
+                                       .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                       .toUtf8()
+                                       .constData(),
+                                   -1, SQLITE_TRANSIENT);
+            break;
+        default: {
+            const QByteArray text = value.toString().toUtf8();
+            rc = sqlite3_bind_text64(stmt, index, text.constData(),
+                                     static_cast<sqlite3_uint64>(text.size()), SQLITE_TRANSIENT,
+                                     SQLITE_UTF8);
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        throw DbError(errorText(db));
+}
+
+/// Steps a statement. Its first step is tried again while another connection keeps it from
+/// starting (beyond what the busy timeout covers, e.g. a write that finds its snapshot stale),
+/// as long as no transaction of this connection is open: nothing of the try has taken effect.
+int step(sqlite3* db, sqlite3_stmt* stmt, bool first)
+{
+    int rc = sqlite3_step(stmt);
+    QDeadlineTimer deadline(kBusyTimeoutMs);
+    while (first && (rc & 0xff) == SQLITE_BUSY && sqlite3_get_autocommit(db) &&
+           !deadline.hasExpired()) {
+        sqlite3_reset(stmt);
+        QThread::msleep(kRetryPauseMs);
+        rc = sqlite3_step(stmt);
+    }
+    return rc;
+}
+
+class Statement {
+public:
+    Statement() = default;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    sqlite3_stmt** out() { return &m_stmt; }
+    sqlite3_stmt* get() const { return m_stmt; }
+    sqlite3_stmt* release() { return std::exchange(m_stmt, nullptr); }
+
+private:
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+class SqliteCursor final : public Cursor {
+public:
+    SqliteCursor(sqlite3* db, sqlite3_stmt* stmt) : m_db(db), m_stmt(stmt)
+    {
+        const int count = sqlite3_column_count(stmt);
+        for (int i = 0; i < count; ++i)
+            m_columns.push_back({QString::fromUtf8(sqlite3_column_name(stmt, i)),
+                                 declaredType(sqlite3_column_decltype(stmt, i))});
+    }
+    ~SqliteCursor() override { sqlite3_finalize(m_stmt); }
+    SqliteCursor(const SqliteCursor&) = delete;
+    SqliteCursor& operator=(const SqliteCursor&) = delete;
+
+    const std::vector<ColumnInfo>& columns() const override { return m_columns; }
+
+    bool fetch(std::vector<QVariant>& row) override
+    {
+        if (m_done)
+            return false;
+        const int rc = step(m_db, m_stmt, m_first);
+        m_first = false;
+        if (rc == SQLITE_DONE) {
+            m_done = true;
+            return false;
+        }
+        if (rc != SQLITE_ROW) {
+            m_done = true;
+            throw DbError(errorText(m_db));
+        }
+        row.assign(m_columns.size(), QVariant());
+        for (int i = 0; i < static_cast<int>(m_columns.size()); ++i) {
+            switch (sqlite3_column_type(m_stmt, i)) {
+            case SQLITE_INTEGER:
+                row[i] = QVariant(static_cast<qint64>(sqlite3_column_int64(m_stmt, i)));
+                break;
+            case SQLITE_FLOAT:
+                row[i] = QVariant(sqlite3_column_double(m_stmt, i));
+                break;
+            case SQLITE_TEXT:
+                row[i] = QVariant(
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i)),
+                                      sqlite3_column_bytes(m_stmt, i)));
+                break;
+            case SQLITE_BLOB:
+                row[i] =
+                    QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(m_stmt, i)),
+                                        sqlite3_column_bytes(m_stmt, i)));
+                break;
+            default:
+                break;
+            }
+        }
+        return true;
+    }
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt;
+    std::vector<ColumnInfo> m_columns;
+    bool m_first = true;
+    bool m_done = false;
+};
+
+/// True when nothing but blanks and comments is left of a statement text.
+bool blank(sqlite3* db, const char* tail)
+{
+    Statement next;
+    if (sqlite3_prepare_v2(db, tail, -1, next.out(), nullptr) != SQLITE_OK)
+        return false;
+    return next.get() == nullptr;
+}
+
+} // namespace
+
+SqliteSession::SqliteSession(sqlite3* db, QString folder) : m_db(db), m_folder(std::move(folder)) {}
+
+SqliteSession::~SqliteSession()
+{
+    sqlite3_close_v2(m_db);
+}
+
+std::unique_ptr<Cursor> SqliteSession::execute(const QString& sql,
+                                               const std::vector<QVariant>& params)
+{
+    const Translation translation = translateTsql(sql);
+    if (translation.readsDatabaseList)
+        refreshDatabaseList(m_db, m_folder);
+    std::size_t nextParam = 0;
+    if (!translation.condition.isEmpty()) {
+        const std::unique_ptr<Cursor> answer = run(translation.condition, params, nextParam);
+        std::vector<QVariant> row;
+        const bool exists = answer->fetch(row) && row.front().toLongLong() != 0;
+        if (exists != translation.runWhen) {
+            m_rowsAffected = 0;
+            return nullptr;
+        }
+    }
+    std::unique_ptr<Cursor> cursor = run(translation.sql, params, nextParam);
+    if (nextParam != params.size())
+        throw DbError(QStringLiteral("The statement has %1 parameter markers but %2 values were "
+                                     "given.")
+                          .arg(nextParam)
+                          .arg(params.size()));
+    return cursor;
+}
+
+std::unique_ptr<Cursor> SqliteSession::run(const QString& sql, const std::vector<QVariant>& params,
+                                           std::size_t& nextParam)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    const char* tail = utf8.constData();
+    m_rowsAffected = 0;
+    while (*tail != '\0') {
+        Statement stmt;
+        const char* rest = nullptr;
+        if (sqlite3_prepare_v2(m_db, tail, -1, stmt.out(), &rest) != SQLITE_OK)
+            throw DbError(errorText(m_db));
+        tail = rest;
+        if (stmt.get() == nullptr)
+            continue; // blanks or comments only
+        const int markers = sqlite3_bind_parameter_count(stmt.get());
+        for (int i = 1; i <= markers; ++i) {
+            if (nextParam >= params.size())
+                throw DbError(QStringLiteral("The statement has more parameter markers than the "
+                                             "%1 values given.")
+                                  .arg(params.size()));
+            bind(m_db, stmt.get(), i, params[nextParam++]);
+        }
+        if (sqlite3_column_count(stmt.get()) > 0) {
+            if (!blank(m_db, tail))
+                throw DbError(QStringLiteral("Only the last statement of a text may return rows."));
+            return std::make_unique<SqliteCursor>(m_db, stmt.release());
+        }
+        const int rc = step(m_db, stmt.get(), true);
+        if (rc != SQLITE_DONE)
+            throw DbError(errorText(m_db));
+        m_rowsAffected = sqlite3_changes64(m_db);
+    }
+    return nullptr;
+}
+
+QVariant SqliteSession::lastInsertedRowIdentity()
+{
+    return QVariant(static_cast<qint64>(sqlite3_last_insert_rowid(m_db)));
+}
+
+std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings)
+{
+    const QString folder = embeddedServerFolder(settings.Server);
+    if (!QDir(folder).exists())
+        throw DbError(QStringLiteral("The embedded database server %1 does not exist: there is "
+                                     "no folder %2.")
+                          .arg(settings.Server, folder));
+    const QString name = settings.Database.isEmpty() ? kMasterDatabase : settings.Database;
+    if (name.contains(u'/') || name.contains(u'\\') || name.contains(QChar()) || name == u"." ||
+        name == u"..")
+        throw DbError(QStringLiteral("\"%1\" is not a valid database name.").arg(name));
+
+    QString file = databaseFile(folder, name);
+    const bool master = name.compare(kMasterDatabase, Qt::CaseInsensitive) == 0;
+    if (file.isEmpty() && !master)
+        throw DbError(QStringLiteral("Cannot open database \"%1\": there is no file %1.db on the "
+                                     "embedded server %2.")
+                          .arg(name, folder));
+    int flags = SQLITE_OPEN_READWRITE;
+    if (file.isEmpty()) {
+        file = QStringLiteral(":memory:"); // master without a file of its own
+        flags |= SQLITE_OPEN_MEMORY;
+    }
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db, flags, nullptr);
+    auto session = std::make_unique<SqliteSession>(db, folder);
+    if (rc != SQLITE_OK)
+        throw DbError(QStringLiteral("Cannot open database \"%1\": %2").arg(name, errorText(db)));
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    // A "double-quoted" name is always a name, never a string that happens to fit.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    try {
+        // Readers and the one writer of a farm do not block each other.
+        executeScript(db, QStringLiteral("PRAGMA journal_mode=WAL;"));
+        installCatalogue(db, name);
+    } catch (const DbError& error) {
+        throw DbError(QStringLiteral("Cannot open database \"%1\": %2").arg(name, error.message()));
+    }
+    return session;
+}
+
+} // namespace db::sqlite

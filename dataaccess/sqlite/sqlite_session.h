@@ -1,0 +1,41 @@
+#pragma once
+
+#include "dataaccess/engine.h"
+
+#include <QString>
+
+struct sqlite3;
+
+namespace db::sqlite {
+
+/// How long a statement waits for another connection's write to finish before it fails.
+inline constexpr int kBusyTimeoutMs = 10000;
+
+/// A session of the embedded engine on one database file (or master's in-memory catalogue).
+/// Runs T-SQL through translateTsql. A statement text may hold several statements separated by
+/// ";"; only the last may return rows. Every statement runs in its own transaction unless the
+/// text opens one.
+class SqliteSession final : public EngineSession {
+public:
+    /// Takes ownership of the open handle `db` of a database of the server folder `folder`.
+    SqliteSession(sqlite3* db, QString folder);
+    ~SqliteSession() override;
+    SqliteSession(const SqliteSession&) = delete;
+    SqliteSession& operator=(const SqliteSession&) = delete;
+
+    std::unique_ptr<Cursor> execute(const QString& sql,
+                                    const std::vector<QVariant>& params) override;
+    qint64 rowsAffected() const override { return m_rowsAffected; }
+    QString rowIdentityExpression() const override { return QStringLiteral("rowid"); }
+    QVariant lastInsertedRowIdentity() override;
+
+private:
+    std::unique_ptr<Cursor> run(const QString& sql, const std::vector<QVariant>& params,
+                                std::size_t& nextParam);
+
+    sqlite3* m_db;
+    QString m_folder;
+    qint64 m_rowsAffected = -1;
+};
+
+} // namespace db::sqlite

@@ -1,0 +1,329 @@
+#include "dataaccess/sqlite/tsql_translator.h"
+
+#include "dataaccess/db_error.h"
+#include "dataaccess/sql_text.h"
+
+#include <QStringList>
+#include <sqlite3.h>
+#include <vector>
+
+namespace db::sqlite {
+
+namespace {
+
+using sql::Token;
+using sql::TokenKind;
+
+const QString kTablesView = QStringLiteral("temp.information_schema_tables");
+const QString kColumnsView = QStringLiteral("temp.information_schema_columns");
+const QString kDatabasesTable = QStringLiteral("temp.sysdatabases");
+const QString kObjectsView = QStringLiteral("temp.sysobjects");
+
+[[noreturn]] void unsupported(const QString& what)
+{
+    throw DbError(QStringLiteral("The embedded database engine does not support %1.").arg(what));
+}
+
+bool same(QStringView a, QStringView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool isName(const Token& token)
+{
+    return token.kind == TokenKind::Word || token.kind == TokenKind::Bracketed ||
+           token.kind == TokenKind::Quoted;
+}
+
+class Translator {
+public:
+    explicit Translator(const QString& text) : m_text(text), m_tokens(sql::tokenize(text))
+    {
+        for (int i = 0; i < static_cast<int>(m_tokens.size()); ++i) {
+            const Token& token = m_tokens[i];
+            m_out.append(token.text(m_text).toString());
+            if (token.kind == TokenKind::Comment && token.nested)
+                unsupported(QStringLiteral("nested block comments"));
+            if (token.kind != TokenKind::Space && token.kind != TokenKind::Comment)
+                m_sig.push_back(i);
+        }
+    }
+
+    Translation run()
+    {
+        Translation result;
+        renameObjects(result);
+        rewriteTokens();
+        const std::vector<std::pair<int, int>> statements = splitStatements(0, sigCount());
+        for (std::size_t s = 0; s < statements.size(); ++s) {
+            if (isWord(statements[s].first, u"IF") && s > 0)
+                unsupported(QStringLiteral("IF after another statement of the same text"));
+        }
+        if (sigCount() > 0 && isWord(0, u"IF")) {
+            translateIf(result);
+            return result;
+        }
+        for (const auto& [from, to] : statements)
+            rewriteTop(from, to);
+        result.sql = m_out.join(QString());
+        return result;
+    }
+
+private:
+    int sigCount() const { return static_cast<int>(m_sig.size()); }
+    const Token& sig(int k) const { return m_tokens[m_sig[k]]; }
+    QStringView sigText(int k) const { return sig(k).text(m_text); }
+    bool isWord(int k, QStringView word) const
+    {
+        return k >= 0 && k < sigCount() && sig(k).kind == TokenKind::Word && same(sigText(k), word);
+    }
+    bool isSymbol(int k, QStringView symbol) const
+    {
+        return k >= 0 && k < sigCount() && sig(k).kind == TokenKind::Symbol && sigText(k) == symbol;
+    }
+    /// Blanks the output of every raw token from sig(from) to sig(to), both included.
+    void blank(int from, int to)
+    {
+        for (int i = m_sig[from]; i <= m_sig[to]; ++i)
+            m_out[i].clear();
+    }
+    /// The output of the raw tokens from sig(from) to sig(to - 1).
+    QString output(int from, int to) const
+    {
+        QString text;
+        if (from < to) {
+            for (int i = m_sig[from]; i <= m_sig[to - 1]; ++i)
+                text += m_out[i];
+        }
+        return text;
+    }
+    /// The sig index of the ")" closing the "(" at k; DbError when none does.
+    int closingParen(int k) const
+    {
+        int depth = 0;
+        for (int j = k; j < sigCount(); ++j) {
+            if (isSymbol(j, u"("))
+                ++depth;
+            else if (isSymbol(j, u")") && --depth == 0)
+                return j;
+        }
+        throw DbError(QStringLiteral("Unbalanced parentheses in the statement."));
+    }
+    /// The statements of sig range [from, to): runs between ";" outside parentheses.
+    std::vector<std::pair<int, int>> splitStatements(int from, int to) const
+    {
+        std::vector<std::pair<int, int>> statements;
+        int depth = 0;
+        int start = from;
+        for (int k = from; k < to; ++k) {
+            if (isSymbol(k, u"("))
+                ++depth;
+            else if (isSymbol(k, u")"))
+                --depth;
+            else if (depth == 0 && isSymbol(k, u";")) {
+                if (k > start)
+                    statements.emplace_back(start, k);
+                start = k + 1;
+            }
+        }
+        if (to > start)
+            statements.emplace_back(start, to);
+        return statements;
+    }
+
+    /// Owner prefixes, catalogue views and tables: dotted names are read whole.
+    void renameObjects(Translation& result)
+    {
+        for (int k = 0; k < sigCount(); ++k) {
+            if (!isName(sig(k)) || isSymbol(k - 1, u"."))
+                continue;
+            int last = k;
+            while (isSymbol(last + 1, u".") && last + 2 < sigCount() && isName(sig(last + 2)))
+                last += 2;
+            QStringList parts;
+            QStringList written;
+            for (int j = k; j <= last; j += 2) {
+                parts.append(sql::tokenName(m_text, sig(j)));
+                written.append(sigText(j).toString());
+            }
+            const QString renamed = renamedObject(parts, written, result);
+            if (!renamed.isNull()) {
+                blank(k, last);
+                m_out[m_sig[k]] = renamed;
+            }
+            k = last;
+        }
+    }
+
+    /// The replacement of a dotted name, or a null text when it stays as written.
+    static QString renamedObject(QStringList parts, QStringList written, Translation& result)
+    {
+        bool changed = false;
+        if (parts.size() >= 2 && same(parts[0], u"dbo")) {
+            parts.removeFirst();
+            written.removeFirst();
+            changed = true;
+        } else if (parts.size() >= 3 && same(parts[1], u"dbo")) {
+            if (!same(parts[0], u"master") || !same(parts[2], u"sysdatabases"))
+                unsupported(
+                    QStringLiteral("names in another database (%1)").arg(written.join(u'.')));
+            parts.remove(0, 2);
+            written.remove(0, 2);
+            changed = true;
+        }
+        if (parts.size() >= 2 && same(parts[0], u"INFORMATION_SCHEMA")) {
+            if (same(parts[1], u"TABLES"))
+                written[1] = kTablesView;
+            else if (same(parts[1], u"COLUMNS"))
+                written[1] = kColumnsView;
+            else
+                unsupported(
+                    QStringLiteral("the catalogue view INFORMATION_SCHEMA.%1").arg(parts[1]));
+            written.removeFirst();
+            changed = true;
+        } else if (same(parts[0], u"sysdatabases")) {
+            written[0] = kDatabasesTable;
+            result.readsDatabaseList = true;
+            changed = true;
+        } else if (same(parts[0], u"sysobjects")) {
+            written[0] = kObjectsView;
+            changed = true;
+        }
+        return changed ? written.join(u'.') : QString();
+    }
+
+    /// Literals, variables, type sizes and the constructs refused outright.
+    void rewriteTokens()
+    {
+        for (int k = 0; k < sigCount(); ++k) {
+            const Token& token = sig(k);
+            const QStringView text = sigText(k);
+            if (token.kind == TokenKind::NString) {
+                m_out[m_sig[k]] = text.mid(1).toString();
+            } else if (token.kind == TokenKind::Variable) {
+                if (!same(text, u"@@VERSION"))
+                    unsupported(QStringLiteral("variables and server functions (%1)").arg(text));
+                m_out[m_sig[k]] = sql::quoteString(versionBanner());
+            } else if (isWord(k, u"IDENTITY")) {
+                unsupported(QStringLiteral("IDENTITY columns; an INTEGER PRIMARY KEY column "
+                                           "numbers the rows instead"));
+            } else if (isWord(k, u"LIKE") && k + 1 < sigCount() &&
+                       (sig(k + 1).kind == TokenKind::String ||
+                        sig(k + 1).kind == TokenKind::NString) &&
+                       sigText(k + 1).contains(u'[')) {
+                unsupported(QStringLiteral("LIKE patterns with [ ] character classes"));
+            } else if ((isWord(k, u"nvarchar") || isWord(k, u"varchar") ||
+                        isWord(k, u"varbinary")) &&
+                       isSymbol(k + 1, u"(") && isWord(k + 2, u"max") && isSymbol(k + 3, u")")) {
+                blank(k + 1, k + 3);
+                k += 3;
+            }
+        }
+    }
+
+    /// SELECT [DISTINCT | ALL] TOP n of the outer query becomes LIMIT n at its end.
+    void rewriteTop(int from, int to)
+    {
+        int depth = 0;
+        int topAt = -1;
+        bool combined = false;
+        QString limit;
+        for (int k = from; k < to; ++k) {
+            if (isSymbol(k, u"(")) {
+                ++depth;
+            } else if (isSymbol(k, u")")) {
+                --depth;
+            } else if (depth == 0 &&
+                       (isWord(k, u"UNION") || isWord(k, u"EXCEPT") || isWord(k, u"INTERSECT"))) {
+                combined = true;
+            } else if (isWord(k, u"TOP")) {
+                const bool afterSelect = isWord(k - 1, u"SELECT") ||
+                                         ((isWord(k - 1, u"DISTINCT") || isWord(k - 1, u"ALL")) &&
+                                          isWord(k - 2, u"SELECT"));
+                if (!afterSelect)
+                    unsupported(QStringLiteral("TOP outside a SELECT list"));
+                if (depth > 0 || topAt >= 0)
+                    unsupported(QStringLiteral("TOP in a subquery"));
+                int valueAt = k + 1;
+                int end = k + 1;
+                if (isSymbol(k + 1, u"(")) {
+                    valueAt = k + 2;
+                    end = k + 3;
+                    if (!isSymbol(end, u")"))
+                        unsupported(QStringLiteral("TOP with an expression"));
+                }
+                // a parameter would move behind the others and take another's value
+                if (valueAt >= to || sig(valueAt).kind != TokenKind::Number)
+                    unsupported(QStringLiteral("TOP without a literal number"));
+                limit = sigText(valueAt).toString();
+                if (isWord(end + 1, u"PERCENT") || isWord(end + 1, u"WITH"))
+                    unsupported(QStringLiteral("TOP … PERCENT and TOP … WITH TIES"));
+                blank(k, end);
+                topAt = k;
+            }
+        }
+        if (topAt < 0)
+            return;
+        if (combined)
+            unsupported(QStringLiteral("TOP beside UNION, EXCEPT or INTERSECT"));
+        m_out[m_sig[to - 1]] += QStringLiteral(" LIMIT ") + limit;
+    }
+
+    void translateIf(Translation& result)
+    {
+        int k = 1;
+        if (isWord(k, u"NOT")) {
+            result.runWhen = false;
+            ++k;
+        }
+        if (!isWord(k, u"EXISTS") || !isSymbol(k + 1, u"("))
+            unsupported(QStringLiteral("IF without EXISTS (…)"));
+        const int close = closingParen(k + 1);
+        int bodyEnd = sigCount();
+        while (bodyEnd > close + 1 && isSymbol(bodyEnd - 1, u";"))
+            --bodyEnd;
+        const int bodyStart = close + 1;
+        if (bodyStart >= bodyEnd)
+            unsupported(QStringLiteral("IF without a statement"));
+        if (isWord(bodyStart, u"BEGIN"))
+            unsupported(QStringLiteral("IF … BEGIN … END blocks"));
+        if (splitStatements(bodyStart, bodyEnd).size() > 1)
+            unsupported(QStringLiteral("IF followed by several statements"));
+        int openCases = 0;
+        for (int j = bodyStart; j < bodyEnd; ++j) {
+            if (isWord(j, u"CASE"))
+                ++openCases;
+            else if (isWord(j, u"END") && openCases > 0)
+                --openCases;
+            else if (isWord(j, u"ELSE") && openCases == 0)
+                unsupported(QStringLiteral("IF … ELSE"));
+        }
+        rewriteTop(bodyStart, bodyEnd);
+        result.condition = QStringLiteral("SELECT EXISTS (") + output(k + 2, close) + u')';
+        result.sql = output(bodyStart, bodyEnd);
+    }
+
+    const QString& m_text;
+    std::vector<Token> m_tokens;
+    QStringList m_out;      ///< the output of each raw token
+    std::vector<int> m_sig; ///< raw indices of the tokens that are neither blanks nor comments
+};
+
+} // namespace
+
+QString versionBanner()
+{
+    const int number = sqlite3_libversion_number(); // major * 1000000 + minor * 1000 + patch
+    const QString release =
+        QStringLiteral("%1.%2").arg(number / 1000000).arg(number / 1000 % 1000, 2, 10, QChar(u'0'));
+    // 21 characters, so that the release begins at character 22
+    return QStringLiteral("Farm embedded engine %1 - SQLite %2")
+        .arg(release.leftJustified(5), QString::fromUtf8(sqlite3_libversion()));
+}
+
+Translation translateTsql(const QString& tsql)
+{
+    return Translator(tsql).run();
+}
+
+} // namespace db::sqlite

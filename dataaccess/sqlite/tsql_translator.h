@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace db::sqlite {
+
+/// The banner the embedded engine answers @@VERSION with. Like SQL Server's, characters 22 to 26
+/// name the release ("3.40" for SQLite 3.40).
+QString versionBanner();
+
+/// A T-SQL statement text turned into what SQLite runs.
+struct Translation {
+    QString sql; ///< the statement(s) to run; empty when only a condition was given
+    /// For "IF [NOT] EXISTS (query) statement": "SELECT EXISTS (query)", run first; `sql` runs
+    /// only when its answer is runWhen. Empty for a text without IF.
+    QString condition;
+    bool runWhen = true;
+    bool readsDatabaseList = false; ///< names sysdatabases: the folder is listed first
+};
+
+/// Translates the T-SQL the system writes into SQLite's dialect, token by token: nothing inside
+/// a string literal, a [bracketed] or "quoted" name or a comment is ever changed.
+///
+/// Understood beyond what SQLite reads as it stands:
+///   N'…' literals; the owner prefixes dbo. [dbo]. Dbo.; Master.Dbo.sysdatabases and
+///   sysdatabases; dbo.sysobjects; INFORMATION_SCHEMA.TABLES and INFORMATION_SCHEMA.COLUMNS;
+///   @@VERSION; SELECT [DISTINCT] TOP n / TOP (n) in the outer query; nvarchar(max),
+///   varchar(max), varbinary(max); IF [NOT] EXISTS (query) followed by one statement.
+/// Raises DbError for what would otherwise run with a different meaning or fail obscurely:
+/// variables (@x), other @@ functions, TOP in a subquery, beside UNION, with PERCENT or WITH
+/// TIES, UPDATE/DELETE TOP, IF not at the start or followed by several statements, IF without
+/// EXISTS, ELSE, IDENTITY columns, LIKE patterns with [ ] classes, names in another database,
+/// other INFORMATION_SCHEMA views, nested block comments.
+Translation translateTsql(const QString& tsql);
+
+} // namespace db::sqlite
