@@ -36,7 +36,10 @@ int CalendarTools::ToInt(double Num) const
 
 double CalendarTools::To2DigitFloat(double InNum) const
 {
-    return std::nearbyint(InNum * 100) / 100;
+    // The product is kept in extended precision, so that a number stored just below a tie
+    // (2.675 is 2.67499999...) stays below it instead of rounding up to the tie.
+    const long double hundredths = static_cast<long double>(InNum) * 100;
+    return static_cast<double>(std::nearbyintl(hundredths) / 100);
 }
 
 bool CalendarTools::IsValidNum(const QString& St) const
