@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QFont>
+
+namespace toolkit {
+
+/// The font of the system's forms and boxes: Tahoma at pointSize, falling back glyph by glyph to
+/// the installed fonts that carry Persian letters (Noto Sans Arabic, then DejaVu Sans).
+QFont dialogFont(int pointSize = 8);
+
+} // namespace toolkit
