@@ -1,6 +1,8 @@
 #include "platform/process_formats.h"
 
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 namespace platform {
 
@@ -36,6 +38,25 @@ qsizetype runLength(const QString& format, qsizetype i)
     while (i + n < format.size() && format.at(i + n).toLower() == letter)
         ++n;
     return n;
+}
+
+/// Writes a format: a run of one field letter (either case) becomes what field gives for it,
+/// the separator mark becomes the separator, and every other character stands for itself.
+QString writeFormat(const QString& format, QChar separatorMark, QChar separator,
+                    const std::function<std::optional<QString>(QChar letter, qsizetype run)>& field)
+{
+    QString out;
+    for (qsizetype i = 0; i < format.size();) {
+        const qsizetype run = runLength(format, i);
+        if (const std::optional<QString> text = field(format.at(i).toLower(), run)) {
+            out += *text;
+            i += run;
+            continue;
+        }
+        out += format.at(i) == separatorMark ? separator : format.at(i);
+        ++i;
+    }
+    return out;
 }
 
 QString number(int value, qsizetype width)
@@ -81,26 +102,18 @@ QString formatDate(const QDate& date, const QString& format)
 {
     if (!date.isValid())
         return {};
-    QString out;
-    for (qsizetype i = 0; i < format.size();) {
-        const QChar c = format.at(i).toLower();
-        if (c == QLatin1Char('d') || c == QLatin1Char('m') || c == QLatin1Char('y')) {
-            const qsizetype n = runLength(format, i);
-            if (c == QLatin1Char('d'))
-                out += number(date.day(), n == 1 ? 1 : 2);
-            else if (c == QLatin1Char('m'))
-                out += number(date.month(), n == 1 ? 1 : 2);
-            else if (n <= 2)
-                out += number(date.year() % 100, 2); // [00, 99]
-            else
-                out += number(date.year(), 4);
-            i += n;
-            continue;
-        }
-        out += c == QLatin1Char('/') ? processFormats().dateSeparator : format.at(i);
-        ++i;
-    }
-    return out;
+    return writeFormat(format, QLatin1Char('/'), processFormats().dateSeparator,
+                       [&](QChar letter, qsizetype run) -> std::optional<QString> {
+                           if (letter == QLatin1Char('d'))
+                               return number(date.day(), run == 1 ? 1 : 2);
+                           if (letter == QLatin1Char('m'))
+                               return number(date.month(), run == 1 ? 1 : 2);
+                           if (letter == QLatin1Char('y') && run <= 2)
+                               return number(date.year() % 100, 2); // [00, 99]
+                           if (letter == QLatin1Char('y'))
+                               return number(date.year(), 4);
+                           return std::nullopt;
+                       });
 }
 
 QString formatShortDate(const QDate& date)
@@ -112,22 +125,17 @@ QString formatTime(const QTime& time, const QString& format)
 {
     if (!time.isValid())
         return {};
-    QString out;
-    for (qsizetype i = 0; i < format.size();) {
-        const QChar c = format.at(i).toLower();
-        if (c == QLatin1Char('h') || c == QLatin1Char('m') || c == QLatin1Char('s')) {
-            const qsizetype n = runLength(format, i);
-            const int value = c == QLatin1Char('h')   ? time.hour()
-                              : c == QLatin1Char('m') ? time.minute()
-                                                      : time.second();
-            out += number(value, n == 1 ? 1 : 2);
-            i += n;
-            continue;
-        }
-        out += c == QLatin1Char(':') ? processFormats().timeSeparator : format.at(i);
-        ++i;
-    }
-    return out;
+    return writeFormat(format, QLatin1Char(':'), processFormats().timeSeparator,
+                       [&](QChar letter, qsizetype run) -> std::optional<QString> {
+                           const int width = run == 1 ? 1 : 2;
+                           if (letter == QLatin1Char('h'))
+                               return number(time.hour(), width);
+                           if (letter == QLatin1Char('m'))
+                               return number(time.minute(), width);
+                           if (letter == QLatin1Char('s'))
+                               return number(time.second(), width);
+                           return std::nullopt;
+                       });
 }
 
 QDate parseShortDate(const QString& text)
