@@ -15,6 +15,11 @@ struct SidesCase {
     Qt::Edges sides;
 };
 
+void PrintTo(const SidesCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class PanelSides : public ::testing::TestWithParam<SidesCase> {};
 
 TEST_P(PanelSides, FrameExactlyTheChosenSides)

@@ -27,6 +27,11 @@ struct ColumnCase {
     std::vector<std::pair<int, QRgb>> expected; // column, colour
 };
 
+void PrintTo(const ColumnCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class TickColumns : public ::testing::TestWithParam<ColumnCase> {};
 
 TEST_P(TickColumns, FadeFromTheEdgesToTheCentre)
@@ -207,6 +212,11 @@ struct SetterCase {
     std::function<void(BouncingBar&)> act;
     State expected;
 };
+
+void PrintTo(const SetterCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class BarSetters : public BarFixture, public ::testing::WithParamInterface<SetterCase> {};
 

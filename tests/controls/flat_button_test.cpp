@@ -42,6 +42,11 @@ struct EnterCase {
     int otherClicks;
 };
 
+void PrintTo(const EnterCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class EnterKey : public ::testing::TestWithParam<EnterCase> {};
 
 TEST_P(EnterKey, PressesTheRightButton)
