@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -96,6 +97,12 @@ struct BuildCase {
     QString expected;
 };
 
+// Names the case in failure messages instead of dumping its bytes.
+void PrintTo(const BuildCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class BuildsString : public ::testing::TestWithParam<BuildCase> {};
 
 TEST_P(BuildsString, AsFreeTdsReadsIt)
@@ -176,6 +183,12 @@ struct RefusedCase {
     const char* name;
     QString server, password;
 };
+
+// Names the case in failure messages instead of dumping its bytes.
+void PrintTo(const RefusedCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class RefusesSettings : public ::testing::TestWithParam<RefusedCase> {};
 

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
+#include <ostream>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -127,6 +128,12 @@ struct DriverConfigCase {
     const char* name;
     const char* odbcinst;
 };
+
+// Names the case in failure messages instead of dumping its bytes.
+void PrintTo(const DriverConfigCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class DriverLookup : public ::testing::TestWithParam<DriverConfigCase> {};
 
