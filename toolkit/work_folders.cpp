@@ -1,7 +1,6 @@
 #include "toolkit/work_folders.h"
 
 #include <QDir>
-
 #include <algorithm>
 
 namespace toolkit {

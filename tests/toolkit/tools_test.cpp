@@ -1,0 +1,84 @@
+#include "platform/keyboard_layout.h"
+#include "platform/process_formats.h"
+#include "toolkit/tools.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ToolsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        platform::processFormats() = platform::ProcessFormats{};
+    }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(ToolsTest, CreationGivesTheStateItsFirstValues)
+{
+    toolkit::TTools tools(m_dir.path());
+    platform::processFormats().shortDateFormat = "yyyy-mm-dd";
+    tools.FormCreate(QDate(2026, 12, 10));
+    const auto& state = tools.state();
+
+    EXPECT_EQ(state.AppPath, QDir::toNativeSeparators(m_dir.path()) + QDir::separator());
+    EXPECT_TRUE(QDir(m_dir.path() + "/T4V/ED").exists());
+    ASSERT_EQ(state.SqlReturnedValues.size(), 50);
+    EXPECT_TRUE(std::all_of(state.SqlReturnedValues.begin(), state.SqlReturnedValues.end(),
+                            [](const QString& v) { return v.isEmpty(); }));
+    EXPECT_EQ(state.SqlReturnedCount, 0);
+    EXPECT_TRUE(state.ViewCanBeDroped);
+    EXPECT_FALSE(state.LastINIFound);
+    EXPECT_EQ(state.WinVer, "000"); // no Windows version outside Windows
+    EXPECT_EQ(platform::processFormats().shortDateFormat, "dd/mm/yyyy");
+    EXPECT_EQ(platform::processFormats().longTimeFormat, "HH:mm:ss");
+    EXPECT_EQ(platform::requestedKeyboardLayout(), platform::kPersianLayout);
+    EXPECT_EQ(tools.FarsiToday(), "1405/09/19");
+    EXPECT_FALSE(tools.MessageBoardForm().isVisible()); // made hidden
+}
+
+TEST_F(ToolsTest, BeforeTheDataModuleStatementsRunOnTheToolkitsOwnConnection)
+{
+    toolkit::TTools tools(m_dir.path());
+    tools.FormCreate();
+    db::Connection* own = tools.ServerConnection();
+    ASSERT_NE(own, nullptr);
+    EXPECT_FALSE(own->Connected());
+    EXPECT_EQ(own->Database, "master");
+    EXPECT_EQ(own->UserName, "sa");
+    EXPECT_FALSE(own->LoginPrompt);
+
+    db::Connection farm;
+    tools.ServerConnection() = &farm;
+    EXPECT_EQ(tools.state().ServerConnection, &farm);
+}
+
+TEST_F(ToolsTest, ShowingTheBoardRestoresThePersianKeyboardAndFormats)
+{
+    toolkit::TTools tools(m_dir.path());
+    tools.FormCreate();
+    tools.SwitchToEnglish();
+    platform::processFormats().decimalSeparator = QLatin1Char(',');
+    ASSERT_EQ(platform::requestedKeyboardLayout(), platform::kEnglishLayout);
+
+    tools.MessageBoardForm().PostThisMessage("t", "v");
+    EXPECT_EQ(platform::requestedKeyboardLayout(), platform::kPersianLayout);
+    EXPECT_EQ(platform::processFormats().decimalSeparator, QLatin1Char('.'));
+    tools.MessageBoardForm().hide();
+}
+
+TEST_F(ToolsTest, DecimalSeparatorIsSetOnlyBySetConfigAgain)
+{
+    platform::processFormats().decimalSeparator = QLatin1Char(',');
+    toolkit::TTools tools(m_dir.path());
+    tools.FormCreate();
+    EXPECT_EQ(platform::processFormats().decimalSeparator, QLatin1Char(','));
+    tools.SetConfigAgain();
+    EXPECT_EQ(platform::processFormats().decimalSeparator, QLatin1Char('.'));
+}
+
+} // namespace
