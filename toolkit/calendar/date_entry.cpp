@@ -2,6 +2,7 @@
 #include "toolkit/calendar/calendar_tools.h"
 #include "toolkit/calendar/integer_text.h"
 #include "toolkit/dialogs/message_boxes.h"
+#include "toolkit/settings_tools.h"
 
 #include <QStringList>
 #include <cstdint>
@@ -147,10 +148,9 @@ QString CalendarTools::NowTime()
 
 QString CalendarTools::NowTime(const QTime& now)
 {
-    platform::ProcessFormats& formats = platform::processFormats();
-    formats.shortDateFormat = formats.longDateFormat = QStringLiteral("dd/mm/yyyy");
-    formats.shortTimeFormat = formats.longTimeFormat = QStringLiteral("HH:mm:ss");
-    const QString clock = platform::formatTime(now, formats.longTimeFormat);
+    SettingsTools::setDateTimeFormats();
+    const QString clock =
+        platform::formatTime(now, platform::processFormats().longTimeFormat); // HH:mm:ss
     // Hours and minutes: up to two characters after the first ":" (the first two without one).
     const QString time = clock.left(clock.indexOf(QLatin1Char(':')) + 3);
     if (time.size() != 5) {
