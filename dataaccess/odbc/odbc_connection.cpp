@@ -4,7 +4,6 @@
 #include "dataaccess/odbc/wide_text.h"
 
 #include <array>
-#include <limits>
 #include <sqlext.h>
 
 namespace db::odbc {
@@ -44,7 +43,7 @@ ColumnKind kindOf(SQLSMALLINT sqlType)
     }
 }
 
-/// Owns one statement handle; its cursor is closed and its handle freed on destruction.
+/// Owns one statement handle; freeing it on destruction also closes its cursor.
 class Statement {
 public:
     explicit Statement(SQLHDBC connection) : m_handle(SQL_HANDLE_STMT, connection)
@@ -58,7 +57,6 @@ public:
                     SQL_HANDLE_STMT, m_handle.get(),
                     QStringLiteral("The ODBC driver refused a forward-only cursor."));
     }
-    ~Statement() { SQLFreeStmt(m_handle.get(), SQL_CLOSE); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
