@@ -46,6 +46,9 @@ int gradientSteps(int extent)
 void fillGradient(QPainter& painter, const QRect& area, const QColor& a, const QColor& b, int steps,
                   Qt::Orientation orientation)
 {
+    if (area.isEmpty()) {
+        return;
+    }
     if (orientation == Qt::Horizontal) {
         for (const GradientBand& band :
              gradientBands(area.left(), area.left() + area.width(), a, b, steps)) {

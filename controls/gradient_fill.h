@@ -28,7 +28,8 @@ std::vector<GradientBand> gradientBands(int from, int to, const QColor& a, const
 int gradientSteps(int extent);
 
 /// Fills `area` with the bands of gradientBands() from a to b, left to right when `orientation`
-/// is horizontal, top to bottom when vertical; each band spans the other direction whole.
+/// is horizontal, top to bottom when vertical; each band spans the other direction whole. An
+/// empty area paints nothing.
 void fillGradient(QPainter& painter, const QRect& area, const QColor& a, const QColor& b, int steps,
                   Qt::Orientation orientation);
 
