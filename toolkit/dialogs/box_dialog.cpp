@@ -54,7 +54,8 @@ BoxDialog::BoxDialog(const platform::BoxRequest& request, QWidget* parent)
     label->setObjectName(QStringLiteral("boxText"));
     label->setTextFormat(Qt::PlainText);
     label->setLayoutDirection(Qt::RightToLeft);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Every line stands at the right edge, whatever language it starts with.
+    label->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     label->setWordWrap(true);
     const QFontMetrics metrics(label->font());
     int widest = 0;
