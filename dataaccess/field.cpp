@@ -79,8 +79,14 @@ qint64 Field::AsInteger() const
         return 0;
     switch (value.metaType().id()) {
     case QMetaType::Double:
-    case QMetaType::Float:
-        return static_cast<qint64>(value.toDouble()); // toward zero
+    case QMetaType::Float: {
+        const double real = value.toDouble();
+        // [-2^63, 2^63): the reals whose whole part fits
+        if (!(real >= -9223372036854775808.0 && real < 9223372036854775808.0))
+            throw DbError(QStringLiteral("%1 of the field %2 is out of the range of an integer.")
+                              .arg(AsString(), FieldName()));
+        return static_cast<qint64>(real); // toward zero
+    }
     case QMetaType::LongLong:
     case QMetaType::Int:
     case QMetaType::Bool:

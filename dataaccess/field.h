@@ -28,8 +28,8 @@ public:
     /// Null reads as empty; a whole number in decimal; a real number in the general format
     /// with up to 15 significant digits and "." (12.5, 0.1, 1E+20); bytes as UTF-8.
     QString AsString() const;
-    /// Null reads as 0; a real number is cut toward zero; text must hold a whole number
-    /// (blanks around it allowed), otherwise DbError.
+    /// Null reads as 0; a real number is cut toward zero (DbError beyond 64 bits); text must
+    /// hold a whole number (blanks around it allowed), otherwise DbError.
     qint64 AsInteger() const;
     /// Null reads as 0; text must hold a number with "." as decimal separator, otherwise DbError.
     double AsFloat() const;

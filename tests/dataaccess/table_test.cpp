@@ -1,0 +1,225 @@
+#include "dataaccess/connection.h"
+#include "dataaccess/data_source.h"
+#include "dataaccess/db_error.h"
+#include "dataaccess/embedded_server.h"
+#include "dataaccess/table.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+using dataaccess_test::EmbeddedServer;
+using dataaccess_test::exec;
+using dataaccess_test::scalar;
+
+/// A table without a key, holding two identical rows, on two workstations.
+class TableTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        server.createDatabase(QStringLiteral("Farm"));
+        connection = server.connect(QStringLiteral("Farm"));
+        other = server.connect(QStringLiteral("Farm"));
+        exec(*connection, QStringLiteral("CREATE TABLE SqlCommands (Sec nvarchar(30), Titr "
+                                         "nvarchar(100), Seq int DEFAULT 0, SqlCmd ntext)"));
+        exec(*connection, QStringLiteral("INSERT INTO SqlCommands (Sec, Titr, SqlCmd) VALUES "
+                                         "('ini', 'A', 'a'), ('ini', 'B', 'b'), "
+                                         "('ini', 'B', 'b'), (N'گزارش', N'شير', 'c')"));
+        table = std::make_unique<db::Table>(*connection, QStringLiteral("Dbo.SqlCommands"));
+        table->Open();
+    }
+
+    QStringList titles()
+    {
+        QStringList values;
+        for (int row = 0; row < table->RecordCount(); ++row)
+            values.append(
+                table->value(row, table->FieldByName(QStringLiteral("Titr")).Index()).toString());
+        return values;
+    }
+
+    QString count(const QString& where = QStringLiteral("1 = 1"))
+    {
+        return scalar(*other, QStringLiteral("SELECT COUNT(*) FROM SqlCommands WHERE ") + where);
+    }
+
+    EmbeddedServer server;
+    std::unique_ptr<db::Connection> connection;
+    std::unique_ptr<db::Connection> other;
+    std::unique_ptr<db::Table> table;
+};
+
+TEST_F(TableTest, DeleteRemovesExactlyTheCurrentRow)
+{
+    table->setCurrentRow(2); // the second of the identical rows
+    table->Delete();
+    EXPECT_EQ(count(QStringLiteral("Titr = 'B'")), QStringLiteral("1"));
+    EXPECT_EQ(titles(), (QStringList{"A", "B", "شير"}));
+    EXPECT_EQ(table->currentRow(), 2) << "the row after it becomes current";
+
+    exec(*other, QStringLiteral("DELETE FROM SqlCommands WHERE Titr = 'A'"));
+    table->First();
+    EXPECT_THROW(table->Delete(), db::DbError) << "deleted meanwhile by another workstation";
+}
+
+TEST_F(TableTest, PostChangesExactlyTheEditedRow)
+{
+    ASSERT_TRUE(
+        table->Locate(QStringLiteral("Sec;Titr"), {QStringLiteral("ini"), QStringLiteral("B")}));
+    EXPECT_EQ(table->currentRow(), 1);
+    table->Edit();
+    table->FieldByName(QStringLiteral("SQLCMD")).setAsString(QStringLiteral("خط ۱\r\nخط ۲"));
+    EXPECT_EQ(table->State(), db::DatasetState::Edit);
+    table->Post();
+    EXPECT_EQ(table->State(), db::DatasetState::Browse);
+    EXPECT_EQ(count(QStringLiteral("Titr = 'B' AND SqlCmd = 'b'")), QStringLiteral("1"));
+    EXPECT_EQ(count(QStringLiteral("SqlCmd = 'خط ۱' || char(13, 10) || 'خط ۲'")),
+              QStringLiteral("1"));
+    EXPECT_EQ(table->currentRow(), 1);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("SqlCmd")).AsString(),
+              QStringLiteral("خط ۱\r\nخط ۲"));
+}
+
+TEST_F(TableTest, EditOfARowDeletedMeanwhileFailsAndStaysPending)
+{
+    table->Edit();
+    table->FieldByName(QStringLiteral("Titr")).setAsString(QStringLiteral("Z"));
+    exec(*other, QStringLiteral("DELETE FROM SqlCommands WHERE Titr = 'A'"));
+    EXPECT_THROW(table->Post(), db::DbError);
+    EXPECT_EQ(table->State(), db::DatasetState::Edit);
+    table->Cancel();
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Titr")).AsString(), QStringLiteral("A"));
+}
+
+TEST_F(TableTest, InsertWritesTheFieldsGivenAndDefaultsTheRest)
+{
+    table->Insert();
+    table->FieldByName(QStringLiteral("Sec")).setAsString(QStringLiteral("ini"));
+    table->FieldByName(QStringLiteral("Titr")).setAsString(QStringLiteral("فرم'1"));
+    EXPECT_THROW(table->FieldByName(QStringLiteral("Seq")).setAsString(QStringLiteral("x")),
+                 db::DbError)
+        << "an integer field takes numbers only";
+    table->Post();
+    EXPECT_EQ(table->RecordCount(), 5);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Titr")).AsString(), QStringLiteral("فرم'1"))
+        << "the new row is current";
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Seq")).AsString(), QStringLiteral("0"));
+    EXPECT_TRUE(table->FieldByName(QStringLiteral("SqlCmd")).IsNull());
+
+    table->Insert();
+    table->FieldByName(QStringLiteral("Seq")).setAsString(QStringLiteral(" 12 "));
+    table->First(); // moving away posts
+    EXPECT_EQ(count(QStringLiteral("Seq = 12 AND typeof(Seq) = 'integer'")), QStringLiteral("1"));
+}
+
+TEST_F(TableTest, LocateMatchesExactlyAndStaysWhenNothingMatches)
+{
+    table->setCurrentRow(3);
+    EXPECT_FALSE(
+        table->Locate(QStringLiteral("Sec;Titr"), {QStringLiteral("INI"), QStringLiteral("A")}));
+    EXPECT_FALSE(table->Locate(QStringLiteral("Titr"), {QStringLiteral("A ")}));
+    EXPECT_EQ(table->currentRow(), 3);
+    EXPECT_TRUE(table->Locate(QStringLiteral("Titr"), {QStringLiteral("شير")}));
+    EXPECT_TRUE(table->Locate(QStringLiteral("Sec"), {QStringLiteral("ini")}));
+    EXPECT_EQ(table->currentRow(), 0) << "the first match";
+    EXPECT_THROW(table->Locate(QStringLiteral("Sec;Nope"), {QStringLiteral("ini"), 1}),
+                 db::DbError);
+    EXPECT_THROW(table->Locate(QStringLiteral("Sec;Titr"), {QStringLiteral("ini")}), db::DbError);
+}
+
+struct FilterCase {
+    const char* name;
+    QString filter;
+    QStringList titles;
+};
+
+class TableFilter : public TableTest, public ::testing::WithParamInterface<FilterCase> {};
+
+TEST_P(TableFilter, ShowsTheMatchingRows)
+{
+    table->setFilter(GetParam().filter);
+    table->setFiltered(true);
+    EXPECT_EQ(titles(), GetParam().titles);
+    table->setFiltered(false);
+    EXPECT_EQ(table->RecordCount(), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filters, TableFilter,
+    ::testing::Values(FilterCase{"text", QStringLiteral("Sec='ini'"), {"A", "B", "B"}},
+                      FilterCase{"persian", QStringLiteral("Sec=N'گزارش'"), {"شير"}},
+                      FilterCase{"caseMatters", QStringLiteral("Sec='INI'"), {}},
+                      FilterCase{"and", QStringLiteral("[Sec] = 'ini' and Titr='B'"), {"B", "B"}},
+                      FilterCase{"number", QStringLiteral("Seq=0"), {"A", "B", "B", "شير"}},
+                      FilterCase{"empty", QString(), {"A", "B", "B", "شير"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TableTest, FilterOfAnotherFormIsRefused)
+{
+    for (const QString& filter : {QStringLiteral("Sec like 'i%'"), QStringLiteral("Sec='ini' or"),
+                                  QStringLiteral("Nope='x'"), QStringLiteral("Sec='open")}) {
+        table->setFilter(filter);
+        EXPECT_THROW(table->setFiltered(true), db::DbError) << filter.toStdString();
+        table->setFiltered(false);
+    }
+}
+
+TEST_F(TableTest, RefreshKeepsTheCurrentRowWhereItStillExists)
+{
+    table->setCurrentRow(3); // شير
+    exec(*other, QStringLiteral("DELETE FROM SqlCommands WHERE Titr = 'A'"));
+    exec(*other, QStringLiteral("INSERT INTO SqlCommands (Sec, Titr) VALUES ('x', 'C')"));
+    QSignalSpy reset(table.get(), &db::Dataset::contentReset);
+    table->Refresh();
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(titles(), (QStringList{"B", "B", "شير", "C"}));
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Titr")).AsString(), QStringLiteral("شير"));
+
+    exec(*other, QStringLiteral("DELETE FROM SqlCommands WHERE Titr = 'شير'"));
+    table->Refresh();
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Titr")).AsString(), QStringLiteral("C"))
+        << "the row now at its place";
+    exec(*other, QStringLiteral("DELETE FROM SqlCommands"));
+    table->Refresh();
+    EXPECT_TRUE(table->IsEmpty());
+    EXPECT_TRUE(table->Eof());
+    EXPECT_EQ(table->currentRow(), -1);
+    EXPECT_THROW(table->Delete(), db::DbError);
+    EXPECT_THROW(table->Edit(), db::DbError);
+}
+
+TEST_F(TableTest, MissingTableFailsToOpen)
+{
+    db::Table missing(*connection, QStringLiteral("2Tarvex"));
+    try {
+        missing.Open();
+        ADD_FAILURE() << "opened";
+    } catch (const db::DbError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("2Tarvex")))
+            << error.message().toStdString();
+    }
+    EXPECT_FALSE(missing.Active());
+}
+
+TEST_F(TableTest, MemoFollowsTheCurrentRowAndEditsTheField)
+{
+    db::DataSource source(*table);
+    db::FieldBinding memo(source, QStringLiteral("SqlCmd"));
+    QSignalSpy changed(&memo, &db::FieldBinding::textChanged);
+    table->Locate(QStringLiteral("Titr"), {QStringLiteral("شير")});
+    ASSERT_FALSE(changed.isEmpty());
+    EXPECT_EQ(changed.last().first().toString(), QStringLiteral("c"));
+    EXPECT_EQ(memo.text(), QStringLiteral("c"));
+
+    memo.setText(QStringLiteral("متن تازه"));
+    EXPECT_EQ(table->State(), db::DatasetState::Edit);
+    table->Post();
+    EXPECT_EQ(count(QStringLiteral("SqlCmd = 'متن تازه'")), QStringLiteral("1"));
+
+    source.setDataSet(nullptr);
+    EXPECT_EQ(memo.text(), QString());
+    EXPECT_THROW(memo.setText(QStringLiteral("x")), db::DbError);
+}
+
+} // namespace
