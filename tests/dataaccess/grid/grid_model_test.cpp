@@ -1,0 +1,107 @@
+#include "dataaccess/connection.h"
+#include "dataaccess/data_source.h"
+#include "dataaccess/embedded_server.h"
+#include "dataaccess/grid/grid_model.h"
+#include "dataaccess/table.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+using dataaccess_test::EmbeddedServer;
+using dataaccess_test::exec;
+
+class GridModelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        server.createDatabase(QStringLiteral("Farm"));
+        connection = server.connect(QStringLiteral("Farm"));
+        other = server.connect(QStringLiteral("Farm"));
+        exec(*connection, QStringLiteral("CREATE TABLE [2Tarvex] (Serial nvarchar(20), Body "
+                                         "nvarchar(20), DIM int, MilkAS float)"));
+        exec(*connection, QStringLiteral("INSERT INTO [2Tarvex] VALUES ('A1', '00012', 210, 31.5), "
+                                         "('A2', N'۰۰۰۱۳', NULL, 20)"));
+        table = std::make_unique<db::Table>(*connection, QStringLiteral("2Tarvex"));
+        source = std::make_unique<db::DataSource>(*table);
+        model = std::make_unique<db::GridModel>(
+            *source, std::vector<db::GridColumn>{
+                         {QStringLiteral("Serial"), QStringLiteral("سريال"), 100, QColor(0xEEFFDD)},
+                         {QStringLiteral("DIM"), QString(), 64, QColor(0xF4EAEA)},
+                         {QStringLiteral("milkas"), QStringLiteral("شير آخر"), 64, QColor()},
+                         {QStringLiteral("Missing"), QStringLiteral("x"), 10, QColor()}});
+        tester = std::make_unique<QAbstractItemModelTester>(
+            model.get(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    }
+
+    QString cell(int row, int column) const
+    {
+        return model->data(model->index(row, column)).toString();
+    }
+
+    EmbeddedServer server;
+    std::unique_ptr<db::Connection> connection;
+    std::unique_ptr<db::Connection> other;
+    std::unique_ptr<db::Table> table;
+    std::unique_ptr<db::DataSource> source;
+    std::unique_ptr<db::GridModel> model;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+};
+
+TEST_F(GridModelTest, ShowsTheRowsInTheConfiguredColumns)
+{
+    EXPECT_EQ(model->rowCount(), 0) << "closed";
+    table->Open();
+    ASSERT_EQ(model->rowCount(), 2);
+    ASSERT_EQ(model->columnCount(), 4);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("A1"));
+    EXPECT_EQ(cell(0, 1), QStringLiteral("210"));
+    EXPECT_EQ(cell(0, 2), QStringLiteral("31.5"));
+    EXPECT_EQ(cell(1, 1), QString()) << "null";
+    EXPECT_EQ(cell(1, 3), QString()) << "a field the table lacks";
+    EXPECT_EQ(model->data(model->index(0, 0), Qt::BackgroundRole).value<QColor>(),
+              QColor(0xEEFFDD));
+    EXPECT_FALSE(model->data(model->index(0, 2), Qt::BackgroundRole).isValid());
+    EXPECT_FALSE(model->flags(model->index(0, 0)).testFlag(Qt::ItemIsEditable));
+    EXPECT_EQ(model->columns()[0].width, 100);
+}
+
+TEST_F(GridModelTest, TitlesAreCentredAndFallBackToTheFieldName)
+{
+    const QStringList expected{"سريال", "DIM", "شير آخر", "x"};
+    for (int column = 0; column < model->columnCount(); ++column) {
+        EXPECT_EQ(model->headerData(column, Qt::Horizontal).toString(), expected[column]);
+        EXPECT_EQ(
+            model->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(),
+            Qt::Alignment(Qt::AlignCenter));
+    }
+}
+
+TEST_F(GridModelTest, FollowsRefreshDeleteAndPost)
+{
+    table->Open();
+    table->setCurrentRow(1);
+    exec(*other, QStringLiteral("INSERT INTO [2Tarvex] (Serial) VALUES ('A0')"));
+    QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
+    table->Refresh();
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(table->currentRow(), 1) << "the current row kept";
+    EXPECT_EQ(cell(2, 0), QStringLiteral("A0"));
+
+    table->Delete();
+    EXPECT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(cell(1, 0), QStringLiteral("A0"));
+
+    table->Edit();
+    table->FieldByName(QStringLiteral("DIM")).setAsString(QStringLiteral("5"));
+    table->Post();
+    EXPECT_EQ(cell(1, 1), QStringLiteral("5"));
+
+    source->setDataSet(nullptr);
+    EXPECT_EQ(model->rowCount(), 0);
+}
+
+} // namespace
