@@ -25,8 +25,12 @@ int channel(double value)
 
 std::vector<QRgb> tickColumnColours(const QColor& base, const QColor& tick, int width)
 {
-    std::vector<QRgb> columns(static_cast<std::size_t>(std::max(width, 0)));
-    // Change of each channel per column, so that the centre column reaches the tick colour.
+    if (width <= 0) {
+        return {};
+    }
+    std::vector<QRgb> columns(static_cast<std::size_t>(width));
+    // Change of each channel per column, in [-510, 510] / width, so that the centre column
+    // reaches the tick colour.
     const double sr = (tick.red() - base.red()) / static_cast<double>(width) * 2;
     const double sg = (tick.green() - base.green()) / static_cast<double>(width) * 2;
     const double sb = (tick.blue() - base.blue()) / static_cast<double>(width) * 2;

@@ -10,7 +10,7 @@
 namespace controls {
 
 /// Colour of every column of a tick image `width` pixels wide: it fades from `base` at both edges
-/// to `tick` at the centre. Index x is the column at x.
+/// to `tick` at the centre. Index x is the column at x; nothing for a width of 0 or less.
 std::vector<QRgb> tickColumnColours(const QColor& base, const QColor& tick, int width);
 
 /// A busy indicator: a horizontal bar across which a soft-edged block, the tick, moves each time

@@ -75,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {2, qRgb(100, 0, 10)},
                     {3, qRgb(60, 80, 10)},
                     {4, qRgb(20, 160, 10)}}},
+        ColumnCase{"NoWidthNoColumns", defaultColor, defaultTickColor, 0, {}},
         ColumnCase{"OneColumnIsTheTickColour",
                    defaultColor,
                    defaultTickColor,
