@@ -428,6 +428,23 @@ TEST_F(LabelFixture, DisabledTextIsEngravedAndHorizontal)
     EXPECT_GT(box.width(), box.height());
 }
 
+TEST_F(LabelFixture, WordWrapBreaksTheCaptionIntoLines)
+{
+    plain(QStringLiteral("MM MM MM MM"), QSize(60, 120));
+    const int lineHeight = QFontMetrics(label->font()).height();
+    EXPECT_LT(ink(Qt::white).height(), lineHeight);
+    label->setWordWrap(true);
+    EXPECT_GT(ink(Qt::white).height(), lineHeight);
+}
+
+TEST_F(LabelFixture, AcceleratorCharacterTakesOneAmpersandOfTwo)
+{
+    plain(QStringLiteral("M&&M"), QSize(200, 30));
+    const int shown = ink(Qt::white).width(); // "M&M"
+    label->setShowAccelChar(false);           // "M&&M"
+    EXPECT_GT(ink(Qt::white).width(), shown);
+}
+
 // ---- ellipses ----
 
 struct ElideCase {
