@@ -16,6 +16,8 @@ bool namesThisMachine(const QString& host)
 }
 
 constexpr int maxPort = 65535;
+/// A login that has not finished in ten minutes will not finish.
+constexpr int maxLoginTimeout = 600;
 
 int portFrom(const QString& text, const QString& server)
 {
@@ -29,11 +31,12 @@ int portFrom(const QString& text, const QString& server)
     return port;
 }
 
-int environmentNumber(const char* name, int fallback)
+/// The variable's whole number when it holds one from `lowest` to `highest`, else `fallback`.
+int environmentNumber(const char* name, int lowest, int highest, int fallback)
 {
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
-    return ok && value >= 0 ? value : fallback;
+    return ok && value >= lowest && value <= highest ? value : fallback;
 }
 
 } // namespace
@@ -43,9 +46,10 @@ ServerOptions ServerOptions::fromEnvironment()
     ServerOptions options;
     if (qEnvironmentVariableIsSet("FARM_TDS_VERSION"))
         options.tdsVersion = qEnvironmentVariable("FARM_TDS_VERSION").trimmed();
-    options.port = environmentNumber("FARM_SQL_PORT", options.port);
+    options.port = environmentNumber("FARM_SQL_PORT", 1, maxPort, options.port);
+    // Zero would mean "wait for ever" to ODBC: the least honoured is one second.
     options.loginTimeoutSeconds =
-        environmentNumber("FARM_LOGIN_TIMEOUT", options.loginTimeoutSeconds);
+        environmentNumber("FARM_LOGIN_TIMEOUT", 1, maxLoginTimeout, options.loginTimeoutSeconds);
     return options;
 }
 

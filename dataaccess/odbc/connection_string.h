@@ -16,7 +16,9 @@ struct ServerOptions {
     /// Seconds a login may take before it fails, so a silent server cannot hang the start-up.
     int loginTimeoutSeconds = 5;
 
-    /// The defaults, overridden by FARM_TDS_VERSION, FARM_SQL_PORT and FARM_LOGIN_TIMEOUT when set.
+    /// The defaults, overridden by FARM_TDS_VERSION (empty: left to freetds.conf), FARM_SQL_PORT
+    /// (1 to 65535) and FARM_LOGIN_TIMEOUT (1 to 600 seconds) when set; a value out of range is
+    /// passed over.
     static ServerOptions fromEnvironment();
 };
 

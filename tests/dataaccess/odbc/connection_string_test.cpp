@@ -179,6 +179,48 @@ TEST(BuildsString, OptionsChangeDriverPortAndVersion)
         "DATABASE=Farm;UID=sa;PWD=pw;TDS_Version=7.2;ClientCharset=UTF-8;TextSize=2147483647;");
 }
 
+struct EnvironmentCase {
+    const char* name;
+    const char* variable;
+    const char* value;
+    QString tdsVersion;
+    int port;
+    int loginTimeoutSeconds;
+};
+
+void PrintTo(const EnvironmentCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class OptionsFromEnvironment : public ::testing::TestWithParam<EnvironmentCase> {
+protected:
+    void TearDown() override { qunsetenv(GetParam().variable); }
+};
+
+TEST_P(OptionsFromEnvironment, OverrideTheDefaultsOnlyWithSensibleValues)
+{
+    const EnvironmentCase& c = GetParam();
+    qputenv(c.variable, c.value);
+    const ServerOptions options = ServerOptions::fromEnvironment();
+    EXPECT_EQ(options.tdsVersion, c.tdsVersion);
+    EXPECT_EQ(options.port, c.port);
+    EXPECT_EQ(options.loginTimeoutSeconds, c.loginTimeoutSeconds);
+    EXPECT_EQ(options.driver, "FreeTDS");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Variables, OptionsFromEnvironment,
+    ::testing::Values(
+        EnvironmentCase{"tdsVersion", "FARM_TDS_VERSION", "7.2", "7.2", 0, 5},
+        EnvironmentCase{"tdsVersionLeftToFreeTds", "FARM_TDS_VERSION", "", "", 0, 5},
+        EnvironmentCase{"port", "FARM_SQL_PORT", "1533", "7.4", 1533, 5},
+        EnvironmentCase{"portOutOfRange", "FARM_SQL_PORT", "70000", "7.4", 0, 5},
+        EnvironmentCase{"timeout", "FARM_LOGIN_TIMEOUT", "3", "7.4", 0, 3},
+        EnvironmentCase{"timeoutZeroWouldWaitForEver", "FARM_LOGIN_TIMEOUT", "0", "7.4", 0, 5},
+        EnvironmentCase{"timeoutNotANumber", "FARM_LOGIN_TIMEOUT", "soon", "7.4", 0, 5}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct RefusedCase {
     const char* name;
     QString server, password;
