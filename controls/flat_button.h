@@ -7,7 +7,7 @@ namespace controls {
 
 /// A flat push button: a caption (text()), an enabled state, the clicked() signal and the
 /// default-button role. Enter pressed anywhere in the button's window presses the window's
-/// enabled, visible default button, unless the focus is on another button, which Enter presses
+/// enabled, visible default button, unless the focus is on another flat button, which Enter presses
 /// instead; Space presses the focused button.
 class FlatButton : public QAbstractButton {
     Q_OBJECT
