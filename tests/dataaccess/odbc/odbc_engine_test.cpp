@@ -2,11 +2,15 @@
 // run through unixODBC against a real driver that needs no server: Debian's SQLite ODBC driver,
 // named by its library path so that no odbcinst.ini entry is needed.
 #include "dataaccess/db_error.h"
+#include "dataaccess/odbc/driver_catalog.h"
 #include "dataaccess/odbc/odbc_engine.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -206,6 +210,41 @@ TEST(OdbcEngineConnect, ADriverThatCannotBeLoadedIsAnErrorSayingSo)
         EXPECT_TRUE(error.message().contains("/nonexistent/libnone.so"))
             << error.message().toStdString();
     }
+}
+
+/// Runs in a child process: defines the data source FarmDsn (the SQLite driver on a file) in a
+/// user odbc.ini of its own, then opens a session with FarmDsn as the server; exits 0 when the
+/// data source was listed and a statement ran on it.
+[[noreturn]] void connectThroughDataSource()
+{
+    QTemporaryDir folder;
+    const QString database = folder.filePath(QStringLiteral("farm.db"));
+    QFile ini(folder.filePath(QStringLiteral("odbc.ini")));
+    if (!ini.open(QIODevice::WriteOnly))
+        std::_Exit(2);
+    ini.write(QStringLiteral("[FarmDsn]\nDriver=%1\nDatabase=%2\n")
+                  .arg(sqliteDriverPath(), database)
+                  .toUtf8());
+    ini.close();
+    qputenv("ODBCINI", QFile::encodeName(ini.fileName()));
+    if (!db::odbc::dataSources().contains(QStringLiteral("FarmDsn")))
+        std::_Exit(3);
+    try {
+        auto session = db::odbc::openSession({QStringLiteral("FarmDsn"), database, "", ""},
+                                             db::odbc::ServerOptions{});
+        std::unique_ptr<db::Cursor> cursor = session->execute(QStringLiteral("SELECT 41 + 1"), {});
+        std::vector<QVariant> row;
+        std::_Exit(cursor && cursor->fetch(row) && row[0].toLongLong() == 42 ? 0 : 4);
+    } catch (const db::DbError& error) {
+        std::fprintf(stderr, "%s\n", error.message().toUtf8().constData());
+        std::_Exit(1);
+    }
+}
+
+TEST(OdbcEngineConnect, AServerNamingADataSourceIsReachedThroughIt)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(connectThroughDataSource(), ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace
