@@ -1,18 +1,13 @@
 #pragma once
 
+#include "dataaccess/connection_settings.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace toolkit {
 
-/// The four settings a farm connection needs.
-struct ConnectionSettings {
-    QString Server;
-    QString Database;
-    QString UserName;
-    QString Password;
-    bool operator==(const ConnectionSettings&) const = default;
-};
+using db::ConnectionSettings;
 
 /// File names of the connection settings beside the program.
 inline const QString kMultiUsersFile = QStringLiteral("Multiusers.Dat");     ///< marker file

@@ -31,13 +31,6 @@ bool beginsWithSelect(const QString& statement)
     return statement.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive);
 }
 
-QString quotedLiteral(const QString& value)
-{
-    QString doubled = value;
-    doubled.replace(QLatin1Char('\''), QLatin1String("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
-}
-
 QString countQueryOf(const QString& select)
 {
     const QString rest = select.mid(6);

@@ -17,9 +17,6 @@ QString withoutLeadingBlanks(const QString& text);
 /// True when the first six characters read SELECT in any letter case (nothing is trimmed first).
 bool beginsWithSelect(const QString& statement);
 
-/// The text as a SQL string literal: enclosed in single quotes, every single quote doubled.
-QString quotedLiteral(const QString& value);
-
 /// The count query ExecSql runs in place of a SELECT. The first six characters are dropped; the
 /// rest is cut at its first "FROM" (any letter case, also inside a longer word) into the select
 /// list H and the tail T, and the result is "Select Count(" H ") As Res " " " T, so two blanks

@@ -1,4 +1,5 @@
 #include "platform/error.h"
+#include "qstring_printer.h"
 #include "toolkit/db/connection_settings.h"
 #include "toolkit/db/db_text_tools.h"
 

@@ -1,3 +1,4 @@
+#include "qstring_printer.h"
 #include "toolkit/db/script_batches.h"
 
 #include <gtest/gtest.h>

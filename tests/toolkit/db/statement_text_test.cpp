@@ -1,3 +1,4 @@
+#include "qstring_printer.h"
 #include "toolkit/db/statement_text.h"
 
 #include <gtest/gtest.h>
@@ -52,13 +53,6 @@ TEST(StatementText, SelectIsRecognisedOnlyAtTheVeryStart)
     EXPECT_FALSE(toolkit::beginsWithSelect(QStringLiteral("\tSELECT 1")));
     EXPECT_FALSE(toolkit::beginsWithSelect(QStringLiteral("\r\nSELECT 1")));
     EXPECT_FALSE(toolkit::beginsWithSelect(QStringLiteral("SELEC")));
-}
-
-TEST(StatementText, LiteralDoublesEveryQuote)
-{
-    EXPECT_EQ(toolkit::quotedLiteral(QStringLiteral("O'Neil''s")),
-              QStringLiteral("'O''Neil''''s'"));
-    EXPECT_EQ(toolkit::quotedLiteral(QString()), QStringLiteral("''"));
 }
 
 TEST(StatementText, TrimmingRemovesAllControlsAtBothEnds)

@@ -1,0 +1,118 @@
+#include "toolkit/db/connection_settings_tools.h"
+
+#include "dataaccess/sql_text.h"
+#include "platform/end_request.h"
+#include "platform/error.h"
+#include "platform/keyboard_layout.h"
+#include "platform/modal_box.h"
+#include "platform/text_file.h"
+#include "toolkit/db/connection_settings.h"
+#include "toolkit/db/customer_chooser.h"
+#include "toolkit/tools_state.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cstdlib>
+
+namespace toolkit {
+
+ConnectionSettingsTools::ConnectionSettingsTools(ToolsState& state, CustomerChooser& chooser)
+    : MultiQAsk(Multiconnection), m_state(state), m_chooser(chooser)
+{
+    Multiconnection.Database = QStringLiteral("master");
+    Multiconnection.LoginPrompt = true;
+}
+
+void ConnectionSettingsTools::FindConStr(QString& InUser, QString& InPass, QString& InServer,
+                                         QString& InDatabase)
+{
+    if (QFileInfo::exists(m_state.AppPath + kMultiUsersFile)) {
+        findMultiCustomer(InUser, InPass, InServer, InDatabase);
+        return;
+    }
+    const QString single = m_state.AppPath + kWTimesFile;
+    if (!QFileInfo::exists(single))
+        std::exit(0); // an installation without settings closes without a word
+    const ConnectionSettings settings = settingsFromWTimes(platform::readTextLines(single));
+    InPass = settings.Password;
+    InServer = settings.Server;
+    InDatabase = settings.Database;
+    InUser = settings.UserName;
+}
+
+void ConnectionSettingsTools::findMultiCustomer(QString& InUser, QString& InPass, QString& InServer,
+                                                QString& InDatabase)
+{
+    if (!connectMainServer()) {
+        platform::requestEnd(); // the keyboard stays English
+        return;
+    }
+    if (!openMultiQAsk(QStringLiteral("SELECT * FROM sysdatabases WHERE (name = 'Masters')"))) {
+        platform::requestEnd();
+        return;
+    }
+    try {
+        Multiconnection.Disconnect();
+        Multiconnection.LoginPrompt = false;
+        Multiconnection.Database = QStringLiteral("Masters");
+        Multiconnection.Connect();
+    } catch (const platform::Error&) {
+        platform::requestEnd();
+        return;
+    }
+    if (!openMultiQAsk(QStringLiteral("SELECT * FROM Masters Order By DName"))) {
+        platform::requestEnd();
+        return;
+    }
+    QStringList customers;
+    db::Field& name = MultiQAsk.FieldByName(QStringLiteral("DName"));
+    for (MultiQAsk.First(); !MultiQAsk.Eof(); MultiQAsk.Next())
+        customers.append(name.AsString());
+    QString chosen;
+    if (m_chooser.ChooseCustomer(customers, chosen) != platform::mrOk) {
+        platform::requestEnd();
+        return;
+    }
+    // Of two customers of the same name, the first row the server returns is taken.
+    if (!openMultiQAsk(QStringLiteral("SELECT * FROM Masters Where DName=") +
+                       db::sql::quoteString(chosen))) {
+        platform::requestEnd(); // the row went away while the operator was choosing
+        return;
+    }
+    InPass = MultiQAsk.FieldByName(QStringLiteral("SPass")).AsString();
+    InServer = MultiQAsk.FieldByName(QStringLiteral("SName")).AsString();
+    InDatabase = MultiQAsk.FieldByName(QStringLiteral("EngDName")).AsString();
+    InUser = QStringLiteral("sa");
+}
+
+bool ConnectionSettingsTools::connectMainServer()
+{
+    const QString remembered = m_state.AppPath + kMultiConnectFile;
+    try {
+        platform::switchKeyboardLayout(platform::kEnglishLayout);
+        Multiconnection.LoginPrompt = true;
+        if (QFileInfo::exists(remembered)) {
+            Multiconnection.setSettings(
+                settingsFromMultiConnect(platform::readTextLines(remembered)));
+            Multiconnection.LoginPrompt = false;
+        }
+        Multiconnection.Connect();
+        platform::writeTextFile(remembered, multiConnectLines(Multiconnection.settings()));
+        // The file holds a password in plain text: only its owner may read it.
+        QFile::setPermissions(remembered, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        platform::switchKeyboardLayout(platform::kPersianLayout);
+        return true;
+    } catch (const platform::Error&) {
+        return false;
+    }
+}
+
+bool ConnectionSettingsTools::openMultiQAsk(const QString& statement)
+{
+    MultiQAsk.Close();
+    MultiQAsk.setSQL(statement);
+    MultiQAsk.Open();
+    return !MultiQAsk.IsEmpty();
+}
+
+} // namespace toolkit
