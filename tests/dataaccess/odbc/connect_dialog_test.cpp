@@ -144,12 +144,15 @@ TEST_F(RunConnectDialog, StartsFromTheConnectionAndAppliesWhatWasTyped)
 {
     const ConnectionSettings typed{"farmsrv,1433", QStringLiteral("دامداري"), "sa", "p;w{d}="};
     ConnectionSettings shownFirst;
+    int embeddedOffered = -1;
     ScriptedDialog person([&](MSConnectDialog2& dialog) {
         shownFirst = dialog.settings();
+        embeddedOffered = dialog.serverList()->findText(QStringLiteral("sqlite:."));
         return typeAndConnect(dialog, typed);
     });
     EXPECT_TRUE(db::runConnectDialog(connection));
     EXPECT_EQ(shownFirst, (ConnectionSettings{"", "master", "", ""}));
+    EXPECT_GE(embeddedOffered, 0) << "the folder beside the program holds a database";
     EXPECT_EQ(connection.settings(), typed);
 }
 
