@@ -9,7 +9,7 @@
 #include "toolkit/dialogs/dialog_font.h"
 #include "toolkit/error_report.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
