@@ -119,7 +119,6 @@ MultiUserForm::MultiUserForm(QWidget* parent)
     m_list->setUniformItemSizes(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setLayoutDirection(Qt::RightToLeft);
-    m_list->installEventFilter(this);
     m_list->viewport()->installEventFilter(this);
     row->addWidget(m_list, 1);
 
@@ -153,11 +152,13 @@ void MultiUserForm::RadioGroup1DblClick()
 
 bool MultiUserForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_list && event->type() == QEvent::Resize) {
+    if (watched != m_list->viewport())
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::Resize) {
         // Three columns share the list's width; rows take the font's line height.
         const int columnWidth = m_list->viewport()->width() / listColumns;
-        m_list->setGridSize(QSize(columnWidth, m_list->fontMetrics().height() + 2));
-    } else if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        m_list->setGridSize(QSize(columnWidth, m_list->fontMetrics().height() + 4));
+    } else if (event->type() == QEvent::MouseButtonDblClick) {
         // The press of the double click has already selected the entry under the pointer.
         RadioGroup1DblClick();
         return true;

@@ -86,6 +86,23 @@ TEST_F(MultiUserFormTest, ListsCustomersInOrderNoneSelected)
     EXPECT_TRUE(form.selectedCustomer().isEmpty());
 }
 
+TEST_F(MultiUserFormTest, ThreeColumnsShareTheListsWidth)
+{
+    QListWidget& list = listOf(form);
+    const int columnWidth = list.viewport()->width() / 3;
+    EXPECT_EQ(list.visualItemRect(list.item(0)).width(), columnWidth);
+    // Entries run down the first column at the right edge, then on into the next.
+    QStringList many;
+    for (int i = 0; i < 60; ++i)
+        many.append(QStringLiteral("مشتري %1").arg(i));
+    form.setCustomers(many);
+    QCoreApplication::processEvents();
+    const QRect first = list.visualItemRect(list.item(0));
+    EXPECT_EQ(list.visualItemRect(list.item(1)).left(), first.left());
+    EXPECT_GT(first.right(), list.viewport()->width() - columnWidth);
+    EXPECT_LT(list.visualItemRect(list.item(59)).left(), first.left());
+}
+
 TEST_F(MultiUserFormTest, EnterWithoutSelectionDoesNothing)
 {
     QSignalSpy finished(&form, &QDialog::finished);
