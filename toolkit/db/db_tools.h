@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/db/connection_settings_tools.h"
+#include "toolkit/db/customer_chooser.h"
 #include "toolkit/db/db_text_tools.h"
 #include "toolkit/db/list_tools.h"
 #include "toolkit/db/script_runner.h"

@@ -3,6 +3,7 @@
 #include "dataaccess/connection.h"
 #include "dataaccess/db_error.h"
 #include "dataaccess/query.h"
+#include "dataaccess/sql_text.h"
 #include "dataaccess/table.h"
 #include "toolkit/db/db_text_tools.h"
 #include "toolkit/db/standalone_query.h"
@@ -13,13 +14,14 @@ namespace toolkit {
 
 namespace {
 
-/// The list statement: the table bracketed without a condition, inserted bare with one.
+/// The list statement: the table bracketed without a condition, inserted bare with one. A "]"
+/// in a bracketed name is doubled, so the name cannot close its bracket.
 QString listStatement(const QString& selectHead, const QString& TableName, const QString& FieldName,
                       const QString& WhereCondition)
 {
-    const QString head = selectHead + FieldName + QLatin1String("] From ");
+    const QString head = selectHead + db::sql::bracketName(FieldName) + QLatin1String(" From ");
     if (DbTextTools::IsBlank(WhereCondition))
-        return head + QLatin1Char('[') + TableName + QLatin1Char(']');
+        return head + db::sql::bracketName(TableName);
     return head + TableName + QLatin1String(" Where ") + WhereCondition;
 }
 
@@ -38,15 +40,14 @@ void ListTools::FillListWithData(QStringList& CItems, const QString& TableName,
 {
     fillList(
         CItems,
-        listStatement(QStringLiteral("Select Distinct ["), TableName, FieldName, WhereCondition),
+        listStatement(QStringLiteral("Select Distinct "), TableName, FieldName, WhereCondition),
         FieldName);
 }
 
 void ListTools::FillListWithDataBDistinct(QStringList& CItems, const QString& TableName,
                                           const QString& FieldName, const QString& WhereCondition)
 {
-    fillList(CItems,
-             listStatement(QStringLiteral("Select ["), TableName, FieldName, WhereCondition),
+    fillList(CItems, listStatement(QStringLiteral("Select "), TableName, FieldName, WhereCondition),
              FieldName);
 }
 
