@@ -33,10 +33,11 @@ TEST_F(DbToolsTest, OneObjectBuildsAndReadsTheWorkingTable)
     ASSERT_FALSE(tools.IsTableExist("2Tarvex"));
     const QString script = state.AppPath + "Create.List";
     platform::writeTextFile(script, {"CREATE TABLE [2Tarvex] (Serial INT, Sex NVARCHAR(10))", "GO",
-                                     "INSERT INTO [2Tarvex] VALUES (1, N'ماده')",
-                                     "INSERT INTO [2Tarvex] VALUES (2, N'ماده')", "GO"});
+                                     "INSERT INTO [2Tarvex] VALUES (1, N'ماده');",
+                                     "INSERT INTO [2Tarvex] VALUES (2, N'ماده');", "GO"});
     ASSERT_TRUE(tools.DoScriptFromfile(QStringLiteral("ساخت جداول"), script));
-    EXPECT_EQ(board.rows.size(), 2u);
+    EXPECT_EQ(board.rows, (std::vector<RecordingBoard::Row>{{QStringLiteral("موفقيت در"), "1"},
+                                                            {QStringLiteral("موفقيت در"), "2"}}));
     EXPECT_TRUE(tools.IsTableExist("2Tarvex"));
     EXPECT_TRUE(tools.IsFieldExist("2Tarvex", "Sex"));
     EXPECT_EQ(tools.ExecSql("select * from [2Tarvex]"), 2);
