@@ -227,6 +227,24 @@ TEST_F(FindConStrTest, FailedMainServerLeavesTheKeyboardEnglishAndWritesNoFile)
     EXPECT_EQ(chooser.shown, 0);
 }
 
+TEST_F(FindConStrTest, CustomerListStatementErrorsReachTheCaller)
+{
+    makeDatabase(serverFolder(), "Masters", {"CREATE TABLE Other (x INT)"});
+    touch("Multiusers.Dat");
+    Found f = unset;
+    EXPECT_THROW(tools.FindConStr(f.user, f.password, f.server, f.database), platform::Error);
+    EXPECT_EQ(f, unset);
+    EXPECT_FALSE(platform::endRequested());
+}
+
+TEST_F(FindConStrTest, UnreadableSingleCustomerFileReachesTheCaller)
+{
+    QDir().mkpath(path("WTimes.DLL"));
+    Found f = unset;
+    EXPECT_THROW(tools.FindConStr(f.user, f.password, f.server, f.database), platform::Error);
+    EXPECT_EQ(f, unset);
+}
+
 QByteArray wtimesBytes(const QStringList& plain)
 {
     QString text;
