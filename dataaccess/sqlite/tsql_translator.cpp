@@ -81,6 +81,11 @@ private:
     {
         return k >= 0 && k < sigCount() && sig(k).kind == TokenKind::Symbol && sigText(k) == symbol;
     }
+    bool isText(int k) const
+    {
+        return k >= 0 && k < sigCount() &&
+               (sig(k).kind == TokenKind::String || sig(k).kind == TokenKind::NString);
+    }
     /// Blanks the output of every raw token from sig(from) to sig(to), both included.
     void blank(int from, int to)
     {
@@ -204,6 +209,9 @@ private:
                 if (!same(text, u"@@VERSION"))
                     unsupported(QStringLiteral("variables and server functions (%1)").arg(text));
                 m_out[m_sig[k]] = sql::quoteString(versionBanner());
+            } else if (isSymbol(k, u"+") && (isText(k - 1) || isText(k + 1))) {
+                // SQLite adds the numbers the texts start with instead of joining them
+                unsupported(QStringLiteral("joining texts with +; || joins them here"));
             } else if (isWord(k, u"IDENTITY")) {
                 unsupported(QStringLiteral("IDENTITY columns; an INTEGER PRIMARY KEY column "
                                            "numbers the rows instead"));

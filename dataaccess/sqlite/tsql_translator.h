@@ -29,8 +29,12 @@ struct Translation {
 /// Raises DbError for what would otherwise run with a different meaning or fail obscurely:
 /// variables (@x), other @@ functions, TOP in a subquery, beside UNION, with PERCENT or WITH
 /// TIES, UPDATE/DELETE TOP, IF not at the start or followed by several statements, IF without
-/// EXISTS, ELSE, IDENTITY columns, LIKE patterns with [ ] classes, names in another database,
-/// other INFORMATION_SCHEMA views, nested block comments.
+/// EXISTS, ELSE, IDENTITY columns, LIKE patterns with [ ] classes, "+" beside a string literal,
+/// names in another database, other INFORMATION_SCHEMA views, nested block comments.
+///
+/// Left as SQLite reads them, so different from SQL Server (no token shows them): text compared
+/// with = is case-sensitive and trailing blanks count; "+" between two text columns adds; a
+/// subquery that should give one value and gives several yields its first.
 Translation translateTsql(const QString& tsql);
 
 } // namespace db::sqlite

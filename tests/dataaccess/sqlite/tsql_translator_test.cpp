@@ -141,6 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                     QStringLiteral("if exists (select 1) drop view v; drop table t")},
         RefusedCase{"ifWithoutExists", QStringLiteral("if 1 = 1 drop view v")},
         RefusedCase{"ifLater", QStringLiteral("drop view v; if exists (select 1) drop table t")},
+        RefusedCase{"plusBesideText", QStringLiteral("select Serial + N'-' from Main")},
         RefusedCase{"identity",
                     QStringLiteral("create table t (id int identity(1,1) primary key)")},
         RefusedCase{"likeClass", QStringLiteral("select * from t where a like N'[a-c]%'")},
