@@ -1,6 +1,6 @@
 #include "app/select_statements.h"
 
-#include "toolkit/db/statement_text.h"
+#include "dataaccess/sql_text.h"
 
 namespace app {
 namespace {
@@ -69,20 +69,20 @@ QString lookupStatement(LookupEntry entry, const QString& typed,
     if (entry == LookupEntry::Body)
         statement = QStringLiteral("Select Serial,Body,PEar,BDate,Sex From Main Where ExistCode "
                                    "Between 0 and 1 And Body=") +
-                    toolkit::quotedLiteral(paddedBodyNumber(typed));
+                    db::sql::quoteString(paddedBodyNumber(typed));
     else
         statement =
             QStringLiteral("Select Serial From Main Where ExistCode Between 0 and 1 And PEar=") +
-            toolkit::quotedLiteral(typed);
+            db::sql::quoteString(typed);
     if (sexItem)
         statement += QStringLiteral(" And Sex Like ") +
-                     toolkit::quotedLiteral(QLatin1Char('%') + *sexItem + QLatin1Char('%'));
+                     db::sql::quoteString(QLatin1Char('%') + *sexItem + QLatin1Char('%'));
     return statement;
 }
 
 QString insertListStatement(const QString& Ser, bool withProtocols)
 {
-    const QString serial = toolkit::quotedLiteral(Ser);
+    const QString serial = db::sql::quoteString(Ser);
     return kInsertHead + serial + kStatusColumns + kSpermColumns1To4 + kSpermColumn5Head +
            (withProtocols ? kSpermColumn5AndProtocolSteps : kSpermColumn5AndNoProtocol) +
            kFromStatusView + serial + kClose;

@@ -1,0 +1,58 @@
+#include "app/data_module.h"
+
+#include "app/select_texts.h"
+#include "platform/end_request.h"
+#include "toolkit/error_report.h"
+#include "toolkit/tools.h"
+
+#include <QCoreApplication>
+#include <exception>
+
+namespace app {
+
+TDM::TDM(toolkit::TTools& tools, QObject* parent)
+    : QObject(parent), MConct(this), T2Tarvex(MConct, QStringLiteral("2Tarvex"), this),
+      D2Tarvex(T2Tarvex, this), QAskGeneral(MConct, this), qAskMain(MConct, this), m_tools(tools)
+{
+    // Errors FindConStr leaves to its caller go to the general error report; the program then
+    // goes on without a farm connection.
+    toolkit::guarded([this] { DataModuleCreate(); });
+}
+
+void TDM::DataModuleCreate()
+{
+    MConct.Disconnect();
+    QCoreApplication::processEvents();
+
+    QString user;
+    QString password;
+    QString server;
+    QString database;
+    m_tools.FindConStr(user, password, server, database);
+
+    try {
+        MConct.UserName = user;
+        MConct.Password = password;
+        MConct.Server = server;
+        MConct.Database = database;
+        MConct.Connect();
+        QCoreApplication::processEvents();
+
+        m_tools.ServerConnection() = &MConct;
+        if (!m_tools.IsTableExist(QStringLiteral("2Tarvex"))) {
+            m_tools.ShowBoxMessage(QString());
+            m_tools.DoScriptFromfile(texts::kBuildTablesTitle,
+                                     m_tools.AppPath() + QStringLiteral("Create.List"));
+            m_tools.ShowBoxClose();
+        }
+        QCoreApplication::processEvents();
+
+        T2Tarvex.Open();
+    } catch (const std::exception&) {
+        // The underlying error's text is not shown: one message says the farm is unreachable.
+        m_tools.ShowMsg(texts::kServerConnectionFailed);
+        platform::requestEnd();
+    }
+}
+
+} // namespace app

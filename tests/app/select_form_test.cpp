@@ -1,0 +1,172 @@
+// The selection form as the operator sees it: right to left, the side panel, the grid's columns,
+// and the keyboard path through the form.
+#include "app/select_texts.h"
+#include "controls/flat_button.h"
+#include "platform/end_request.h"
+#include "selection_app.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using app_test::SelectionApp;
+
+struct GridColumnCase {
+    const char* field;
+    QString title;
+    int width;
+    unsigned rgb;
+};
+
+// field, title shown, width, colour
+const std::vector<GridColumnCase> kGridColumns{
+    {"Serial", QStringLiteral("سريال"), 100, 0xEEFFDD},
+    {"Exist", QStringLiteral("موجوديت"), 64, 0xEEFFDD},
+    {"Body", QStringLiteral("بدن"), 34, 0xEEFFDD},
+    {"MilkPeriod", QStringLiteral("شكم"), 64, 0xEEFFDD},
+    {"BCode", QStringLiteral("بهاربند"), 94, 0xEEFFDD},
+    {"TDate", QStringLiteral("تلقيح"), 64, 0xFFF1EA},
+    {"TNUM", QStringLiteral("نويت تلقيح"), 64, 0xFFF1EA},
+    {"DisT", QStringLiteral("فاصله تلقيح"), 64, 0xFFF1EA},
+    {"DateLastBrid", QStringLiteral("تاريخ توليد مثلي"), 77, 0xFFFFF0},
+    {"LastBriding", QStringLiteral("توليد مثلي"), 64, 0xFFFFF0},
+    {"ZSittuation", QStringLiteral("وضعيت زايش قبل"), 124, 0xFFFFF0},
+    {"DIM", QStringLiteral("DIM"), 64, 0xF4EAEA},
+    {"BSC", QStringLiteral("BSC"), 64, 0xF4EAEA},
+    {"MilkAS", QStringLiteral("شير آخر"), 64, 0xE6FFE6},
+    {"PreMilk", QStringLiteral("شير قبل"), 64, 0xE6FFE6},
+    {"BeforAct", QStringLiteral("عمل قبلي پروتكل"), 304, 0xF5ECFF},
+    {"CurAct", QStringLiteral("عمل فعلي پروتكل"), 304, 0xF5ECFF},
+    {"NextAct", QStringLiteral("عمل بعدي پروتكل"), 304, 0xF5ECFF},
+    {"ES1", QStringLiteral("اسپرم 1"), 100, 0xE6F7FF},
+    {"ES2", QStringLiteral("اسپرم 2"), 100, 0xE6F7FF},
+    {"Es3", QStringLiteral("اسپرم 3"), 100, 0xE6F7FF},
+    {"Es4", QStringLiteral("اسپرم 4"), 100, 0xE6F7FF},
+    {"Es5", QStringLiteral("اسپرم 5"), 100, 0xE6F7FF},
+};
+
+class SelectForm : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folders.writeFarm();
+        folders.installCreateList();
+        folders.writeSettings();
+        app = std::make_unique<SelectionApp>(folders.programFolder());
+        ASSERT_FALSE(platform::endRequested()) << app_test::shownBoxes(boxes);
+    }
+
+    testing_support::ScriptedBoxPresenter boxes;
+    app_test::RecordingTones tones;
+    app_test::FarmFolders folders;
+    std::unique_ptr<SelectionApp> app;
+};
+
+TEST_F(SelectForm, GridColumnsHaveTheirFieldsTitlesWidthsAndColours)
+{
+    app->enter(app->form->edit2, QStringLiteral("12"));
+    const QTableView* grid = app->form->CRDBGrid1;
+    const QAbstractItemModel* model = grid->model();
+    ASSERT_EQ(model->columnCount(), int(kGridColumns.size()));
+    ASSERT_EQ(model->rowCount(), 1);
+    for (int i = 0; i < int(kGridColumns.size()); ++i) {
+        const GridColumnCase& c = kGridColumns[std::size_t(i)];
+        SCOPED_TRACE(c.field);
+        EXPECT_EQ(model->headerData(i, Qt::Horizontal).toString(), c.title);
+        EXPECT_EQ(grid->horizontalHeader()->sectionSize(i), c.width);
+        EXPECT_EQ(model->index(0, i).data(Qt::BackgroundRole).value<QColor>(),
+                  QColor::fromRgb(c.rgb));
+        EXPECT_FALSE(grid->isColumnHidden(i));
+        EXPECT_FALSE(model->flags(model->index(0, i)) & Qt::ItemIsEditable);
+    }
+    EXPECT_EQ(model->index(0, 0).data().toString(), QStringLiteral("501"));
+    EXPECT_EQ(grid->horizontalHeader()->defaultAlignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    EXPECT_FALSE(grid->verticalHeader()->isVisible());
+    EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+TEST_F(SelectForm, SidePanelReadsRightToLeft)
+{
+    app::TSelectForm& form = *app->form;
+    EXPECT_EQ(form.layoutDirection(), Qt::RightToLeft);
+    EXPECT_TRUE(form.windowTitle().isEmpty());
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    // The panel stands at the right edge, the grid fills the rest on its left.
+    EXPECT_EQ(form.pnl2->width(), 241);
+    EXPECT_EQ(form.pnl2->geometry().right(), form.rect().right());
+    EXPECT_LT(form.CRDBGrid1->geometry().right(), form.pnl2->geometry().left());
+
+    EXPECT_EQ(form.rg1->title(), app::texts::kSexGroup);
+    EXPECT_EQ(form.rg1Items->checkedId(), 1);
+    EXPECT_EQ(form.rg1Items->button(0)->text(), app::texts::kSexMale);
+    EXPECT_EQ(form.rg1Items->button(2)->text(), app::texts::kSexBoth);
+    EXPECT_TRUE(form.lblWarmLab->text().isEmpty());
+    for (QLineEdit* entry : {form.edit1, form.edit2})
+        EXPECT_EQ(entry->size(), QSize(73, 19));
+    // The body entry stands right of the ear-tag entry.
+    EXPECT_GT(form.edit2->mapTo(&form, QPoint()).x(), form.edit1->mapTo(&form, QPoint()).x());
+    EXPECT_GT(form.dxButton4->mapTo(&form, QPoint()).x(),
+              form.dxButton3->mapTo(&form, QPoint()).x());
+    for (controls::FlatButton* button :
+         {form.dxButton4, form.dxButton3, form.dxButton1, form.dxButton2})
+        EXPECT_EQ(button->size(), QSize(80, 25));
+    EXPECT_EQ(form.dxButton4->text(), app::texts::kDeleteButton);
+    EXPECT_EQ(form.dxButton2->text(), app::texts::kReturnButton);
+    EXPECT_FALSE(form.CheckBox1->isEnabled());
+    EXPECT_EQ(form.CheckBox1->text(), app::texts::kProtocolCheckBox);
+}
+
+TEST_F(SelectForm, FillsTheWorkAreaWithTheGridFocused)
+{
+    app::TSelectForm& form = *app->form;
+    const QRect desk = app->tools->state().DeskSize;
+    EXPECT_EQ(form.frameGeometry(), QRect(desk.left(), 0, desk.width(), desk.height()));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(QApplication::focusWidget(), form.CRDBGrid1);
+}
+
+TEST_F(SelectForm, TabWalksThePanelInOrderThenTheGrid)
+{
+    app::TSelectForm& form = *app->form;
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.rg1Items->checkedButton()->setFocus();
+    const std::vector<QWidget*> order{form.edit2,     form.edit1,     form.dxButton4,
+                                      form.dxButton3, form.dxButton1, form.dxButton2,
+                                      form.CRDBGrid1};
+    for (QWidget* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
+    }
+    // From the grid of an empty list the focus comes back to the sex group.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form.rg1Items->checkedButton());
+}
+
+TEST_F(SelectForm, TheKeyboardAloneAddsAnAnimal)
+{
+    app::TSelectForm& form = *app->form;
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.rg1Items->checkedButton()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form.edit2);
+    QTest::keyClicks(form.edit2, QStringLiteral("12"));
+    QTest::keyClick(form.edit2, Qt::Key_Return);
+    EXPECT_EQ(app->gridSerials(), QStringList{QStringLiteral("501")});
+}
+
+} // namespace
