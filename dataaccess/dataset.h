@@ -43,7 +43,8 @@ public:
     bool Eof() const;
     /// The current row, 0-based; -1 when there is none.
     int currentRow() const { return m_current; }
-    /// Makes `row` current (clamped to the rows there are); Eof becomes false.
+    /// Makes `row` current (clamped to the rows there are); Eof becomes false. Like First and
+    /// Next, it settles a pending insert or edit first: a table posts it (DbError on failure).
     void setCurrentRow(int row);
 
     int FieldCount() const { return static_cast<int>(m_fields.size()); }

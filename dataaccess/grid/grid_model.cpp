@@ -77,6 +77,11 @@ void GridModel::relink()
             if (row >= 0 && row < rowCount())
                 emit dataChanged(index(row, 0), index(row, columnCount() - 1));
         });
+        m_links[2] = connect(dataset, &QObject::destroyed, this, [this] {
+            beginResetModel();
+            resolveFields();
+            endResetModel();
+        });
     }
     resolveFields();
     endResetModel();

@@ -100,7 +100,9 @@ TEST_F(GridModelTest, FollowsRefreshDeleteAndPost)
     table->Post();
     EXPECT_EQ(cell(1, 1), QStringLiteral("5"));
 
-    source->setDataSet(nullptr);
+    reset.clear();
+    table.reset();
+    EXPECT_EQ(reset.count(), 1) << "a dataset that goes leaves an empty grid";
     EXPECT_EQ(model->rowCount(), 0);
 }
 
