@@ -1,7 +1,9 @@
-// The selection form on a small demo farm, with a few animals typed in.
+// The selection form on a small demo farm with a few animals typed in, and the connect dialog
+// of the main server as a first multi-customer start shows it.
 #include "app/demo_farm/demo_farm.h"
 #include "app/demo_farm/showcase.h"
 #include "app/screenshots/screenshot_registry.h"
+#include "dataaccess/widgets/ms_connect_dialog.h"
 #include "platform/text_file.h"
 #include "toolkit/db/db_text_tools.h"
 
@@ -42,8 +44,17 @@ std::unique_ptr<QWidget> selectionForm()
     return form;
 }
 
+std::unique_ptr<QWidget> connectDialog()
+{
+    auto dialog = std::make_unique<db::MSConnectDialog2>();
+    dialog->setSettings({QStringLiteral("(local)"), QStringLiteral("master"), QStringLiteral("sa"),
+                         QStringLiteral("secret")});
+    return dialog;
+}
+
 const screenshots::Registration appWindows{{
     {QStringLiteral("app-SelectForm"), selectionForm},
+    {QStringLiteral("app-MSConnectDialog2"), connectDialog},
 }};
 
 } // namespace

@@ -1,0 +1,344 @@
+// The selection form on demo farms of the embedded engine: Enter to the grid showing the new
+// row, and the re-read of the working list on an ordinary key, each beside the same statements
+// run directly through the sqlite3 C API. Each form figure carries its ratio to the raw one.
+#include "app/demo_farm/demo_farm.h"
+#include "app/demo_farm/showcase.h"
+#include "app/select_statements.h"
+#include "app/select_texts.h"
+#include "platform/modal_box.h"
+#include "platform/text_file.h"
+#include "platform/tones.h"
+#include "toolkit/db/db_text_tools.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <sqlite3.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+/// Tones take their duration; a benchmark hears none.
+class SilentTones final : public platform::Tones {
+public:
+    void sound(int, int) override {}
+    void noSound() override {}
+    void beep() override {}
+};
+
+/// A box would wait for a person: answer it and say so.
+class AnsweringBoxes final : public platform::BoxPresenter {
+public:
+    int present(const platform::BoxRequest& request) override
+    {
+        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(request.text));
+        return request.defaultResult;
+    }
+};
+
+void check(sqlite3* db, int rc, const std::string& what)
+{
+    if (rc != SQLITE_OK && rc != SQLITE_ROW && rc != SQLITE_DONE) {
+        std::fprintf(stderr, "%s: %s\n", what.c_str(), sqlite3_errmsg(db));
+        std::abort();
+    }
+}
+
+/// Runs a statement and reads every value of every row, as a dataset reads a result.
+int runRaw(sqlite3* db, const QString& sql, std::vector<std::string>* firstColumn = nullptr)
+{
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    check(db, sqlite3_prepare_v2(db, text.constData(), int(text.size()), &statement, nullptr),
+          text.toStdString());
+    int rows = 0;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        for (int c = 0; c < sqlite3_column_count(statement); ++c) {
+            switch (sqlite3_column_type(statement, c)) {
+            case SQLITE_INTEGER:
+                benchmark::DoNotOptimize(sqlite3_column_int64(statement, c));
+                break;
+            case SQLITE_FLOAT:
+                benchmark::DoNotOptimize(sqlite3_column_double(statement, c));
+                break;
+            case SQLITE_NULL:
+                break;
+            default:
+                benchmark::DoNotOptimize(sqlite3_column_text(statement, c));
+                benchmark::DoNotOptimize(sqlite3_column_bytes(statement, c));
+            }
+        }
+        if (firstColumn)
+            firstColumn->emplace_back(
+                reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+        ++rows;
+    }
+    check(db, rc, text.toStdString());
+    sqlite3_finalize(statement);
+    return rows;
+}
+
+const QString kReadList = QStringLiteral("SELECT rowid, * FROM [2Tarvex]");
+
+/// A demo farm of a given size, the program started on it, and a raw connection beside it.
+struct Farm {
+    explicit Farm(int animals)
+    {
+        QDir root(folder.path());
+        root.mkpath(QStringLiteral("program"));
+        root.mkpath(QStringLiteral("farm"));
+        const QString program = root.filePath(QStringLiteral("program")) + QLatin1Char('/');
+        const QString path = root.filePath(QStringLiteral("farm/Bench.db"));
+        app::DemoFarmOptions options;
+        options.animals = animals;
+        app::writeDemoFarm(path, options);
+        QFile::copy(QStringLiteral(FARM_CREATE_LIST), program + QStringLiteral("Create.List"));
+        using toolkit::DbTextTools;
+        platform::writeTextFile(program + QStringLiteral("WTimes.DLL"),
+                                {DbTextTools::FindXOR(QString()),
+                                 DbTextTools::FindXOR(QStringLiteral("sqlite:../farm")),
+                                 DbTextTools::FindXOR(QStringLiteral("Bench")),
+                                 DbTextTools::FindXOR(QStringLiteral("sa"))});
+        form = app::startSelectionProgram(program);
+
+        const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
+                                           SQLITE_OPEN_READWRITE, nullptr);
+        check(raw, opened, "open");
+        sqlite3_busy_timeout(raw, 5000);
+        // Body numbers of one present female animal each with a status row: Enter adds one row
+        // and sounds no warning.
+        std::vector<std::string> bodies;
+        runRaw(raw,
+               QStringLiteral("SELECT M.Body FROM Main M JOIN CowStatusView S ON S.Serial = "
+                              "M.Serial WHERE M.ExistCode BETWEEN 0 AND 1 AND M.Sex = '%1' "
+                              "AND M.Body IN (SELECT Body FROM Main WHERE ExistCode BETWEEN 0 "
+                              "AND 1 GROUP BY Body HAVING COUNT(*) = 1) LIMIT 500")
+                   .arg(app::texts::kSexFemale),
+               &bodies);
+        for (const std::string& body : bodies)
+            bodyNumbers << QString::fromStdString(body);
+    }
+    ~Farm()
+    {
+        form.reset();
+        sqlite3_close(raw);
+    }
+    Farm(const Farm&) = delete;
+    Farm& operator=(const Farm&) = delete;
+
+    /// The working list holding `rows` rows, added as another workstation would.
+    void fillList(int rows)
+    {
+        runRaw(raw, QStringLiteral("DELETE FROM [2Tarvex]"));
+        const QString copy = QStringLiteral(
+            "INSERT INTO [2Tarvex] SELECT Serial, Body, DisZ, DateTalghih, DateLastBriding, TNum, "
+            "MilkAmountSum, BodyScore, '7HO12345', '29HO13579', '014HO11111', NULL, NULL, "
+            "'تزريق GnRH', 'تزريق پروستاگلاندين', 'تلقيح در زمان مقرر', LastBriding, PreMilk, "
+            "MilkPeriod, BCode, ReadyDieStatuse, DisT, ZSittuation FROM CowStatusView LIMIT %1");
+        for (int listed = 0; listed < rows;) {
+            runRaw(raw, copy.arg(rows - listed));
+            listed = runRaw(raw, QStringLiteral("SELECT 1 FROM [2Tarvex]"));
+        }
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<app::TSelectForm> form;
+    sqlite3* raw = nullptr;
+    QStringList bodyNumbers;
+};
+
+/// The farms made so far, by herd size; emptied before the application object goes.
+std::map<int, std::unique_ptr<Farm>>& farms()
+{
+    static std::map<int, std::unique_ptr<Farm>> made;
+    return made;
+}
+
+Farm& farm(int animals)
+{
+    std::unique_ptr<Farm>& slot = farms()[animals];
+    if (!slot)
+        slot = std::make_unique<Farm>(animals);
+    return *slot;
+}
+
+void press(QWidget* target, Qt::Key key, const QString& text)
+{
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &down);
+    QApplication::sendEvent(target, &up);
+}
+
+/// Mean seconds of the raw runs, by benchmark, for the ratios of the form's runs.
+std::map<std::string, double>& rawMeans()
+{
+    static std::map<std::string, double> means;
+    return means;
+}
+
+std::string key(const char* what, std::int64_t size)
+{
+    return std::string(what) + "/" + std::to_string(size);
+}
+
+void reportRatio(benchmark::State& state, const std::string& name, double total)
+{
+    const double mean = total / double(state.iterations());
+    const auto raw = rawMeans().find(name);
+    if (raw != rawMeans().end() && raw->second > 0)
+        state.counters["x_raw"] = mean / raw->second;
+    state.counters["ms"] = mean * 1000;
+}
+
+double seconds(Clock::time_point from)
+{
+    return std::chrono::duration<double>(Clock::now() - from).count();
+}
+
+void EnterToGridRaw(benchmark::State& state)
+{
+    Farm& f = farm(int(state.range(0)));
+    double total = 0;
+    int next = 0;
+    for (auto _ : state) {
+        runRaw(f.raw, QStringLiteral("DELETE FROM [2Tarvex]"));
+        const QString body = f.bodyNumbers.at(next++ % f.bodyNumbers.size());
+        const Clock::time_point start = Clock::now();
+        std::vector<std::string> serials;
+        runRaw(f.raw, app::lookupStatement(app::LookupEntry::Body, body, app::texts::kSexFemale),
+               &serials);
+        std::vector<std::string> listed;
+        runRaw(f.raw, kReadList, &listed);
+        for (const std::string& serial : serials)
+            if (std::find(listed.begin(), listed.end(), serial) == listed.end())
+                runRaw(f.raw, app::insertListStatement(QString::fromStdString(serial), true));
+        runRaw(f.raw, kReadList);
+        const double elapsed = seconds(start);
+        state.SetIterationTime(elapsed);
+        total += elapsed;
+    }
+    rawMeans()[key("EnterToGrid", state.range(0))] = total / double(state.iterations());
+    state.counters["ms"] = total / double(state.iterations()) * 1000;
+}
+
+void EnterToGrid(benchmark::State& state)
+{
+    Farm& f = farm(int(state.range(0)));
+    app::TSelectForm& form = *f.form;
+    double total = 0;
+    int next = 0;
+    for (auto _ : state) {
+        runRaw(f.raw, QStringLiteral("DELETE FROM [2Tarvex]"));
+        form.edit2->setText(f.bodyNumbers.at(next++ % f.bodyNumbers.size()));
+        const Clock::time_point start = Clock::now();
+        press(form.edit2, Qt::Key_Return, QStringLiteral("\r"));
+        form.CRDBGrid1->viewport()->repaint();
+        const double elapsed = seconds(start);
+        if (form.CRDBGrid1->model()->rowCount() != 1 || !form.lblWarmLab->text().isEmpty()) {
+            state.SkipWithError("the animal did not join the list alone");
+            break;
+        }
+        state.SetIterationTime(elapsed);
+        total += elapsed;
+    }
+    reportRatio(state, key("EnterToGrid", state.range(0)), total);
+}
+
+constexpr int kKeystrokeFarm = 10000;
+
+void KeystrokeRefreshRaw(benchmark::State& state)
+{
+    Farm& f = farm(kKeystrokeFarm);
+    f.fillList(int(state.range(0)));
+    double total = 0;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        runRaw(f.raw, kReadList);
+        const double elapsed = seconds(start);
+        state.SetIterationTime(elapsed);
+        total += elapsed;
+    }
+    rawMeans()[key("KeystrokeRefresh", state.range(0))] = total / double(state.iterations());
+    state.counters["ms"] = total / double(state.iterations()) * 1000;
+}
+
+void KeystrokeRefresh(benchmark::State& state)
+{
+    Farm& f = farm(kKeystrokeFarm);
+    f.fillList(int(state.range(0)));
+    app::TSelectForm& form = *f.form;
+    form.edit2->clear();
+    double total = 0;
+    bool typeDigit = true;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        // A digit, then a backspace: both are characters, both re-read the list.
+        if (typeDigit)
+            press(form.edit2, Qt::Key_1, QStringLiteral("1"));
+        else
+            press(form.edit2, Qt::Key_Backspace, QStringLiteral("\b"));
+        form.CRDBGrid1->viewport()->repaint();
+        const double elapsed = seconds(start);
+        typeDigit = !typeDigit;
+        state.SetIterationTime(elapsed);
+        total += elapsed;
+    }
+    if (form.CRDBGrid1->model()->rowCount() != state.range(0))
+        state.SkipWithError("the grid does not show the whole list");
+    reportRatio(state, key("KeystrokeRefresh", state.range(0)), total);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    SilentTones tones;
+    platform::setTones(&tones);
+    AnsweringBoxes boxes;
+    platform::setBoxPresenter(&boxes);
+
+    benchmark::Initialize(&argc, argv);
+    // The raw runs come first: the form's runs report their ratio to them.
+    for (const auto& [name, function] :
+         std::vector<std::pair<const char*, void (*)(benchmark::State&)>>{
+             {"EnterToGridRaw", EnterToGridRaw}, {"EnterToGrid", EnterToGrid}})
+        benchmark::RegisterBenchmark(name, function)
+            ->Arg(1000)
+            ->Arg(10000)
+            ->Arg(100000)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    for (const auto& [name, function] :
+         std::vector<std::pair<const char*, void (*)(benchmark::State&)>>{
+             {"KeystrokeRefreshRaw", KeystrokeRefreshRaw}, {"KeystrokeRefresh", KeystrokeRefresh}})
+        benchmark::RegisterBenchmark(name, function)
+            ->Arg(100)
+            ->Arg(1000)
+            ->Arg(10000)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    farms().clear();
+    platform::setBoxPresenter(nullptr);
+    platform::setTones(nullptr);
+    return 0;
+}
