@@ -9,6 +9,8 @@ preset=default
 [ "${1:-}" = "--sanitize" ] && preset=sanitize
 
 bash scripts/setup.sh
+# Let a compiler cache serve builds of other clones of the tree too.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake --preset "$preset"
 cmake --build --preset "$preset" -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
