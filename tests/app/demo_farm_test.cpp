@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <sqlite3.h>
 #include <string>
 
@@ -83,6 +84,12 @@ struct FarmCase {
     const char* name;
     const char* query;
 };
+
+/// The case's name, in test listings.
+void PrintTo(const FarmCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 /// One default farm, written once for all the cases.
 class DemoFarmCases : public ::testing::TestWithParam<FarmCase> {

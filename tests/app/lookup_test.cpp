@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -53,6 +54,12 @@ struct LookupCase {
     int warnings;
     std::string listed;
 };
+
+/// The case's name, in test listings.
+void PrintTo(const LookupCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class LookupCases : public Lookup, public ::testing::WithParamInterface<LookupCase> {};
 

@@ -2,6 +2,7 @@
 #include "app/report_definition.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -10,6 +11,12 @@ struct DefinitionCase {
     std::vector<app::ReportColumn> columns;
     QStringList expected;
 };
+
+/// The case's name, in test listings.
+void PrintTo(const DefinitionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ReportDefinition : public ::testing::TestWithParam<DefinitionCase> {};
 

@@ -3,6 +3,7 @@
 #include "app/select_texts.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -13,6 +14,12 @@ struct LookupCase {
     std::optional<QString> sexItem;
     QString expected;
 };
+
+/// The case's name, in test listings.
+void PrintTo(const LookupCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class LookupStatement : public ::testing::TestWithParam<LookupCase> {};
 
