@@ -25,12 +25,6 @@ int main(int argc, char** argv)
     const QStringList lines{
         toolkit::DbTextTools::FindXOR(password), toolkit::DbTextTools::FindXOR(server),
         toolkit::DbTextTools::FindXOR(database), toolkit::DbTextTools::FindXOR(user)};
-    // A scrambled character that became a line break would shift every later setting.
-    for (const QString& line : lines)
-        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) {
-            err << "a setting scrambles into a line break; choose a shorter or other value\n";
-            return 1;
-        }
     const QString path = QDir(arguments.at(0)).filePath(QStringLiteral("WTimes.DLL"));
     try {
         platform::writeTextFile(path, lines);

@@ -3,6 +3,8 @@
 #include "platform/error.h"
 #include "toolkit/db/db_text_tools.h"
 
+#include <QRegularExpression>
+
 namespace toolkit {
 
 ConnectionSettings settingsFromWTimes(const QStringList& lines)
@@ -14,6 +16,17 @@ ConnectionSettings settingsFromWTimes(const QStringList& lines)
     settings.Database = line(2);
     settings.UserName = line(3);
     return settings;
+}
+
+QStringList wtimesLines(const QString& fileText)
+{
+    const QString crLf = QStringLiteral("\r\n");
+    QStringList lines = fileText.contains(crLf)
+                            ? fileText.split(crLf)
+                            : fileText.split(QRegularExpression(QStringLiteral("\r|\n")));
+    if (lines.last().isEmpty())
+        lines.removeLast(); // what follows the ending of the last line
+    return lines;
 }
 
 ConnectionSettings settingsFromMultiConnect(const QStringList& lines)

@@ -18,6 +18,11 @@ inline const QString kWTimesFile = QStringLiteral("WTimes.DLL");             ///
 /// each scrambled with FindXOR. A missing line reads as an empty value; later lines are ignored.
 ConnectionSettings settingsFromWTimes(const QStringList& lines);
 
+/// The lines of the text of "WTimes.DLL". A scrambled value may hold a lone CR or LF (a "/" at
+/// position 17 becomes CR), so in a file whose lines end with CR LF only CR LF ends a line; a
+/// file without any CR LF is split at every line break.
+QStringList wtimesLines(const QString& fileText);
+
 /// The main server's settings held by the lines of "MultiConnect.Dat": server, database, user
 /// name and password in plain text; lines after the fourth are ignored. Raises platform::Error
 /// when fewer than four lines are there.

@@ -33,7 +33,7 @@ void ConnectionSettingsTools::FindConStr(QString& InUser, QString& InPass, QStri
     const QString single = m_state.AppPath + kWTimesFile;
     if (!QFileInfo::exists(single))
         std::exit(0); // an installation without settings closes without a word
-    const ConnectionSettings settings = settingsFromWTimes(platform::readTextLines(single));
+    const ConnectionSettings settings = settingsFromWTimes(wtimesLines(platform::readTextFile(single)));
     InPass = settings.Password;
     InServer = settings.Server;
     InDatabase = settings.Database;

@@ -85,6 +85,23 @@ TEST(ConnectionSettingsFiles, WTimesLinesArePasswordServerDatabaseUser)
     EXPECT_EQ(two, (toolkit::ConnectionSettings{"server", "", "", "secret"}));
 }
 
+TEST(ConnectionSettingsFiles, ScrambledLineBreakStaysInsideItsValue)
+{
+    const QString server = "sqlite:/tmp/abcd/Farm"; // the "/" at 17 scrambles into CR
+    ASSERT_TRUE(DbTextTools::FindXOR(server).contains(QLatin1Char('\r')));
+    const QStringList lines = scrambled({"pw", server, "Herd", "sa"});
+    const QString text = lines.join("\r\n") + "\r\n";
+    EXPECT_EQ(toolkit::settingsFromWTimes(toolkit::wtimesLines(text)),
+              (toolkit::ConnectionSettings{server, "Herd", "sa", "pw"}));
+}
+
+TEST(ConnectionSettingsFiles, WTimesWrittenWithOtherLineEndsStillSplits)
+{
+    EXPECT_EQ(toolkit::wtimesLines("\nb\rc\n"), (QStringList{"", "b", "c"})); // empty password
+    EXPECT_EQ(toolkit::wtimesLines("a\r\nb"), (QStringList{"a", "b"}));
+    EXPECT_TRUE(toolkit::wtimesLines("").isEmpty());
+}
+
 TEST(ConnectionSettingsFiles, MultiConnectNeedsFourLines)
 {
     EXPECT_THROW(toolkit::settingsFromMultiConnect({"s", "d", "u"}), platform::Error);
