@@ -1,5 +1,6 @@
 #include "toolkit/tools.h"
 
+#include "dataaccess/connection_settings.h"
 #include "platform/desktop.h"
 #include "toolkit/work_folders.h"
 
@@ -40,6 +41,7 @@ void TTools::FormCreate(const QDate& today)
     for (int i = 0; i < kReturnedValueSlots; ++i)
         m_toolsState.SqlReturnedValues.append(QString());
     m_toolsState.AppPath = programFolder(m_programDir);
+    db::setApplicationPath(m_toolsState.AppPath); // embedded servers are found from here
     makeWorkFolders(m_toolsState.AppPath);
     m_toolsState.ViewCanBeDroped = true;
     m_toolsState.WinVer = GetWinVersion().left(kVersionCodeLength);

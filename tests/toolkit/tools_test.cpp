@@ -1,3 +1,4 @@
+#include "dataaccess/connection_settings.h"
 #include "platform/keyboard_layout.h"
 #include "platform/process_formats.h"
 #include "toolkit/tools.h"
@@ -38,7 +39,8 @@ TEST_F(ToolsTest, CreationGivesTheStateItsFirstValues)
     EXPECT_EQ(platform::processFormats().longTimeFormat, "HH:mm:ss");
     EXPECT_EQ(platform::requestedKeyboardLayout(), platform::kPersianLayout);
     EXPECT_EQ(tools.FarsiToday(), "1405/09/19");
-    EXPECT_FALSE(tools.MessageBoardForm().isVisible()); // made hidden
+    EXPECT_FALSE(tools.MessageBoardForm().isVisible());         // made hidden
+    EXPECT_EQ(QDir(db::applicationPath()), QDir(m_dir.path())); // embedded servers beside it
 }
 
 TEST_F(ToolsTest, BeforeTheDataModuleStatementsRunOnTheToolkitsOwnConnection)
