@@ -3,6 +3,8 @@
 #include "platform/end_request.h"
 #include "platform/error.h"
 
+#include <QCoreApplication>
+
 namespace platform {
 
 namespace {
@@ -34,6 +36,18 @@ int showModalBox(const BoxRequest& request)
         return request.cancelResult;
     }
     return g_presenter->present(request);
+}
+
+void showPlainBox(const QString& text, BoxKind kind)
+{
+    BoxRequest box;
+    box.kind = kind;
+    box.caption = QCoreApplication::applicationName();
+    box.text = text;
+    box.buttons = {{QStringLiteral("OK"), mrOk}};
+    box.defaultResult = mrOk;
+    box.cancelResult = mrOk;
+    showModalBox(box);
 }
 
 } // namespace platform

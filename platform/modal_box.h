@@ -53,4 +53,8 @@ void setBoxPresenter(BoxPresenter* presenter);
 /// once with its cancel result (the presenter is told through closedAtOnce).
 int showModalBox(const BoxRequest& request);
 
+/// The platform's own plain message box, not one of the toolkit's Persian boxes: the program's
+/// name as caption and one "OK" button that Enter and Escape both press.
+void showPlainBox(const QString& text, BoxKind kind = BoxKind::Information);
+
 } // namespace platform

@@ -3,20 +3,11 @@
 #include "platform/error.h"
 #include "platform/modal_box.h"
 
-#include <QCoreApplication>
-
 namespace toolkit {
 
 void reportError(const QString& message)
 {
-    platform::BoxRequest box;
-    box.kind = platform::BoxKind::Error;
-    box.caption = QCoreApplication::applicationName();
-    box.text = message;
-    box.buttons = {{QStringLiteral("OK"), platform::mrOk}};
-    box.defaultResult = platform::mrOk;
-    box.cancelResult = platform::mrOk;
-    platform::showModalBox(box);
+    platform::showPlainBox(message, platform::BoxKind::Error);
 }
 
 bool guarded(const std::function<void()>& handler)

@@ -11,7 +11,6 @@
 #include "toolkit/dialogs/message_boxes.h"
 #include "toolkit/tools_state.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace toolkit {
@@ -28,19 +27,6 @@ const QString summaryTail = QStringLiteral(
 const QString workCopyFile = QStringLiteral("T4V/Temp.Txt");
 const QString createListFile = QStringLiteral("DoSqlForCreateList.txt");
 
-/// The platform's plain message box: the program's name as caption and one OK button.
-void showPlainMessage(const QString& text)
-{
-    platform::BoxRequest request;
-    request.kind = platform::BoxKind::Information;
-    request.caption = QCoreApplication::applicationName();
-    request.text = text;
-    request.buttons = {platform::BoxButton{QStringLiteral("OK"), platform::mrOk}};
-    request.defaultResult = platform::mrOk;
-    request.cancelResult = platform::mrOk;
-    platform::showModalBox(request);
-}
-
 } // namespace
 
 ScriptRunner::ScriptRunner(ToolsState& state, MessageBoxes& boxes, MessageBoard& board)
@@ -51,7 +37,7 @@ ScriptRunner::ScriptRunner(ToolsState& state, MessageBoxes& boxes, MessageBoard&
 bool ScriptRunner::DoScriptFromfile(const QString& Title, const QString& FName)
 {
     if (!QFileInfo(FName).isFile()) {
-        showPlainMessage(fileNotFound + CR + Title + CR + FName);
+        platform::showPlainBox(fileNotFound + CR + Title + CR + FName);
         return false;
     }
     m_board.StartRecording(true, Title);

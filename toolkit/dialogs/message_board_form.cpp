@@ -45,19 +45,6 @@ QString chooseWithDialog(QWidget* parent, const QString& suggestedName, const QS
     return QFileDialog::getSaveFileName(parent, QString(), suggestedName, filter);
 }
 
-/// The platform's own plain notice, not one of the toolkit's Persian boxes.
-void showPlainNotice(const QString& text)
-{
-    platform::BoxRequest box;
-    box.kind = platform::BoxKind::Information;
-    box.caption = QCoreApplication::applicationName();
-    box.text = text;
-    box.buttons = {{QStringLiteral("OK"), platform::mrOk}};
-    box.defaultResult = platform::mrOk;
-    box.cancelResult = platform::mrOk;
-    platform::showModalBox(box);
-}
-
 } // namespace
 
 TMessageBoardForm::TMessageBoardForm(std::function<void()> onShow, SaveNameChooser chooseSaveName,
@@ -231,7 +218,7 @@ void TMessageBoardForm::dxButton2Click()
 void TMessageBoardForm::saveReport()
 {
     if (MessageList->rowCount() == 0) {
-        showPlainNotice(QStringLiteral("ليست خالي است"));
+        platform::showPlainBox(QStringLiteral("ليست خالي است"));
         return;
     }
     const QString suggested = suggestedReportName(windowTitle(), rows().front());
