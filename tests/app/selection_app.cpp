@@ -96,15 +96,6 @@ std::string shownBoxes(const testing_support::ScriptedBoxPresenter& boxes)
     return out;
 }
 
-int RecordingTones::warnings() const
-{
-    int count = 0;
-    for (std::size_t i = 0; i + 1 < sounds.size(); ++i)
-        if (sounds[i] == std::pair(1200, 50) && sounds[i + 1] == std::pair(900, 100))
-            ++count;
-    return count;
-}
-
 FarmFolders::FarmFolders()
 {
     QDir root(m_root.path());

@@ -4,7 +4,7 @@
 // them in the program's own order: selection form, toolkit object, data module.
 #include "app/data_module.h"
 #include "app/select_form.h"
-#include "platform/tones.h"
+#include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
 #include "toolkit/tools.h"
 
@@ -17,25 +17,7 @@
 
 namespace app_test {
 
-/// Records the tones instead of playing them.
-class RecordingTones final : public platform::Tones {
-public:
-    RecordingTones() { platform::setTones(this); }
-    ~RecordingTones() override { platform::setTones(nullptr); }
-    RecordingTones(const RecordingTones&) = delete;
-    RecordingTones& operator=(const RecordingTones&) = delete;
-
-    void sound(int frequencyHz, int durationMs) override
-    {
-        sounds.emplace_back(frequencyHz, durationMs);
-    }
-    void noSound() override {}
-    void beep() override {}
-    /// Warning sounds heard: each is a 1200 Hz tone of 50 ms followed by 900 Hz of 100 ms.
-    int warnings() const;
-
-    std::vector<std::pair<int, int>> sounds;
-};
+using testing_support::RecordingTones;
 
 /// The captions and texts of the boxes shown, for a failure's message.
 std::string shownBoxes(const testing_support::ScriptedBoxPresenter& boxes);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/tones.h"
+#include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
 #include "toolkit/calendar/calendar_tools.h"
 #include "toolkit/dialogs/message_boxes.h"
@@ -10,19 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace calendar_test {
-
-/// Tones that take no time, so that the beep of every message box passes at once.
-class SilentTones final : public platform::Tones {
-public:
-    SilentTones() { platform::setTones(this); }
-    ~SilentTones() override { platform::setTones(nullptr); }
-    SilentTones(const SilentTones&) = delete;
-    SilentTones& operator=(const SilentTones&) = delete;
-
-    void sound(int, int) override {}
-    void noSound() override {}
-    void beep() override {}
-};
 
 /// The calendar concern on its own state, with every message box recorded and answered.
 class CalendarFixture {
@@ -36,7 +23,7 @@ protected:
         return texts;
     }
 
-    SilentTones tones;
+    testing_support::RecordingTones tones; ///< every box's beep passes at once
     testing_support::ScriptedBoxPresenter boxes;
     toolkit::ToolsState state;
     toolkit::MessageBoxes messageBoxes;

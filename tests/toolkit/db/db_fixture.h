@@ -3,8 +3,8 @@
 #include "dataaccess/connection.h"
 #include "platform/end_request.h"
 #include "platform/error.h"
-#include "platform/tones.h"
 #include "qstring_printer.h"
+#include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
 #include "toolkit/dialogs/message_board.h"
 #include "toolkit/dialogs/message_boxes.h"
@@ -51,16 +51,6 @@ public:
     bool farsi = false;
     QString caption;
     std::vector<Row> rows;
-};
-
-/// Tones that take no time.
-class SilentTones final : public platform::Tones {
-public:
-    SilentTones() { platform::setTones(this); }
-    ~SilentTones() override { platform::setTones(nullptr); }
-    void sound(int, int) override {}
-    void noSound() override {}
-    void beep() override {}
 };
 
 /// Creates the database file FOLDER/NAME.db holding what `statements` (SQLite's own dialect)
@@ -123,7 +113,7 @@ protected:
     QTemporaryDir dir;
     toolkit::ToolsState state;
     testing_support::ScriptedBoxPresenter boxPresenter;
-    SilentTones silentTones;
+    testing_support::RecordingTones silentTones; ///< tones take no time
     toolkit::MessageBoxes boxes;
     RecordingBoard board;
 };

@@ -1,4 +1,4 @@
-#include "recording_tones.h"
+#include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
 #include "toolkit/dialogs/message_boxes.h"
 
@@ -30,7 +30,7 @@ TEST_P(MessageBoxShape, ShowsTheBoxAsItIsDefined)
 {
     const BoxCase& c = GetParam();
     testing_support::ScriptedBoxPresenter boxes;
-    dialogs_test::RecordingTones tones;
+    testing_support::RecordingTones tones;
     toolkit::MessageBoxes messages;
 
     c.show(messages);
@@ -143,7 +143,7 @@ TEST_P(ExceptMsgText, ComposesMessageNotesAndSystemMessage)
 {
     const ExceptCase& c = GetParam();
     testing_support::ScriptedBoxPresenter boxes;
-    dialogs_test::RecordingTones tones;
+    testing_support::RecordingTones tones;
     toolkit::MessageBoxes messages;
 
     messages.ShowExceptMsg(c.msg, c.erMsg);
@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Tones, WarningSoundIsAHighThenALongerLowTone)
 {
-    dialogs_test::RecordingTones tones;
+    testing_support::RecordingTones tones;
     toolkit::MessageBoxes messages;
     messages.WarningSound();
     EXPECT_EQ(tones.calls, (QStringList{"sound 1200 50", "sound 900 100", "noSound"}));
@@ -192,7 +192,7 @@ TEST(Tones, WarningSoundIsAHighThenALongerLowTone)
 
 TEST(Tones, SoundPassesFrequencyAndDurationThrough)
 {
-    dialogs_test::RecordingTones tones;
+    testing_support::RecordingTones tones;
     toolkit::MessageBoxes messages;
     messages.Sound(18, 30);
     messages.NoSound();

@@ -1,5 +1,5 @@
 #include "platform/end_request.h"
-#include "recording_tones.h"
+#include "support/recording_tones.h"
 #include "toolkit/dialogs/box_dialog.h"
 #include "toolkit/dialogs/message_boxes.h"
 #include "toolkit/dialogs/qt_box_presenter.h"
@@ -50,7 +50,7 @@ protected:
     ~QtBoxKeys() override { platform::setBoxPresenter(nullptr); }
 
     toolkit::QtBoxPresenter presenter;
-    dialogs_test::RecordingTones tones;
+    testing_support::RecordingTones tones;
     toolkit::MessageBoxes messages;
 };
 
