@@ -1,6 +1,6 @@
 #include "dataaccess/odbc/odbc_engine.h"
 
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/driver_catalog.h"
 #include "dataaccess/odbc/odbc_connection.h"
 

@@ -1,7 +1,7 @@
 #include "dataaccess/sqlite/sqlite_catalogue.h"
 
-#include "dataaccess/db_error.h"
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "dataaccess/sqlite/sqlite_session.h"
 
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/sqlite/sqlite_catalogue.h"
 #include "dataaccess/sqlite/tsql_translator.h"
 

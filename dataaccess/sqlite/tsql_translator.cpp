@@ -1,7 +1,7 @@
 #include "dataaccess/sqlite/tsql_translator.h"
 
-#include "dataaccess/db_error.h"
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
 
 #include <QStringList>
 #include <sqlite3.h>

@@ -1,7 +1,7 @@
 // Logins to SQL Servers that are not there, on loopback only: a refused port and a server that
 // accepts the connection but never answers must both end in an error, the latter after the
 // login timeout, so that neither can hang the start-up.
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/odbc_engine.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "calendar_fixture.h"
 #include "platform/process_formats.h"
-#include "toolkit/calendar/calendar_engine.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
 
 #include <QCalendar>
 #include <QDate>

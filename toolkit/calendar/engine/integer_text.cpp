@@ -1,6 +1,6 @@
-#include "toolkit/calendar/integer_text.h"
+#include "toolkit/calendar/engine/integer_text.h"
 
-#include "toolkit/calendar/conversion_error.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 #include <cstdint>
 #include <limits>

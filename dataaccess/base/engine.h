@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dataaccess/connection_settings.h"
+#include "dataaccess/base/connection_settings.h"
 
 #include <QString>
 #include <QVariant>
@@ -51,12 +51,5 @@ public:
     /// session added; a null QVariant when the engine cannot tell.
     virtual QVariant lastInsertedRowIdentity() = 0;
 };
-
-namespace sqlite {
-/// Opens database Database of the embedded server "sqlite:FOLDER": the file FOLDER/Database.db
-/// (the name found without regard to letter case), never created; "master" always opens.
-/// Raises DbError when the folder or the file does not exist or cannot be opened.
-std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings);
-} // namespace sqlite
 
 } // namespace db

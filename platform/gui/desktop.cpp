@@ -1,4 +1,4 @@
-#include "platform/desktop.h"
+#include "platform/gui/desktop.h"
 
 #include <QGuiApplication>
 #include <QScreen>

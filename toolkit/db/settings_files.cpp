@@ -1,4 +1,4 @@
-#include "toolkit/db/connection_settings.h"
+#include "toolkit/db/settings_files.h"
 
 #include "platform/error.h"
 #include "toolkit/db/db_text_tools.h"

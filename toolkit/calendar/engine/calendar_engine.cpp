@@ -1,6 +1,6 @@
-#include "toolkit/calendar/calendar_engine.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
 
-#include "toolkit/calendar/integer_text.h"
+#include "toolkit/calendar/engine/integer_text.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "dataaccess/engine.h"
+#include "dataaccess/base/engine.h"
 
 namespace db {
 

@@ -1,4 +1,4 @@
-#include "toolkit/calendar/date_entry_checks.h"
+#include "toolkit/calendar/entry/date_entry_checks.h"
 
 #include "toolkit/calendar/calendar_tools.h"
 

@@ -1,4 +1,4 @@
-#include "toolkit/db/multi_user_form.h"
+#include "toolkit/db/forms/multi_user_form.h"
 
 #include "controls/bordered_panel.h"
 #include "controls/flat_button.h"

@@ -1,4 +1,4 @@
-#include "dataaccess/connection_settings.h"
+#include "dataaccess/base/connection_settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
