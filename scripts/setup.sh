@@ -18,12 +18,14 @@ packages=(
   libpulse-dev
   # the X bell and keyboard groups; opening documents in their associated program
   libx11-dev xdg-utils
-  # fonts with Persian glyphs
-  fonts-noto-core fonts-dejavu-core
-  # headless screenshots and the demo without a display
-  xvfb xauth x11-utils
+  # fonts with Persian glyphs; fonts-wine has a Tahoma with Tahoma's metrics and Arabic letters
+  fonts-noto-core fonts-dejavu-core fonts-wine
+  # headless screenshots and the demo without a display; a window manager for the form's test
+  xvfb xauth x11-utils openbox
   # sanitizer runtime
   libclang-rt-14-dev
+  # the formatting check
+  clang-format
 )
 
 missing=()
