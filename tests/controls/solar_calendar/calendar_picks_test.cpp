@@ -196,3 +196,32 @@ TEST_F(CalendarWidget, MonthBoxStandsUnderTheGridOnTheReadingSide)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CalendarWidget, YearButtonsStopAtFourDigitYears)
+{
+    QSignalSpy next(calendar, &TSolarMonthCalendar::nextClick);
+    QSignalSpy prior(calendar, &TSolarMonthCalendar::prevClick);
+    calendar->setInDate(QStringLiteral("1000/06/01"));
+    clickAt(priorButton);
+    EXPECT_EQ(calendar->outDate(), QStringLiteral("1000/06/01"));
+    calendar->setDateKind(dkGregorian);
+    calendar->setInDate(QStringLiteral("9999/06/01"));
+    clickAt(nextButton);
+    EXPECT_EQ(calendar->outDate(), QStringLiteral("9999/06/01"));
+    EXPECT_EQ(next.count() + prior.count(), 0);
+}
+
+TEST_F(CalendarWidget, TheHintNamesTheCurrentDayOverItsCellOnly)
+{
+    QWidget* grid = calendar->childAt(cellBox(dkSolar, 1, 2).center());
+    ASSERT_NE(grid, nullptr);
+    const QPoint origin = grid->mapFrom(calendar, QPoint(0, 0));
+    QTest::mouseMove(grid, origin + cellBox(dkSolar, 1, 2).center());
+    EXPECT_EQ(grid->toolTip(), QStringLiteral("4 بهمن ماه 1389"));
+    QTest::mouseMove(grid, origin + cellBox(dkSolar, 3, 3).center());
+    EXPECT_EQ(grid->toolTip(), QString());
+}
+
+} // namespace
