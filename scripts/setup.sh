@@ -24,6 +24,8 @@ packages=(
   xvfb xauth x11-utils
   # sanitizer runtime
   libclang-rt-14-dev
+  # the compiler of the fuzz harnesses (libFuzzer comes with its runtime above)
+  clang-14
 )
 
 missing=()
