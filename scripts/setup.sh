@@ -26,6 +26,8 @@ packages=(
   libclang-rt-14-dev
   # the formatting check
   clang-format
+  # the compiler of the fuzz harnesses (libFuzzer comes with its runtime above)
+  clang-14
 )
 
 missing=()

@@ -117,9 +117,11 @@ QString bracketQualifiedName(const QString& name)
     QString raw;
     std::vector<Token> partTokens;
     const auto flush = [&] {
-        const bool delimited =
-            partTokens.size() == 1 && (partTokens.front().kind == TokenKind::Bracketed ||
-                                       partTokens.front().kind == TokenKind::Quoted);
+        // A bracket or quote the name leaves open is no delimiter: it would swallow the rest of
+        // the statement.
+        const bool delimited = partTokens.size() == 1 && partTokens.front().terminated &&
+                               (partTokens.front().kind == TokenKind::Bracketed ||
+                                partTokens.front().kind == TokenKind::Quoted);
         parts.append(delimited ? partTokens.front().text(name).toString()
                                : bracketName(raw.trimmed()));
         raw.clear();

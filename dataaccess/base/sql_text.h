@@ -11,7 +11,8 @@ QString quoteString(const QString& value);
 /// The name in square brackets, every embedded "]" doubled, so the name cannot close the bracket.
 QString bracketName(const QString& name);
 /// A table name as it may be given to a table dataset ("2Tarvex", "Dbo.Info", "[dbo].[Info]"):
-/// each dot-separated part bracketed; parts already in brackets or quotes are kept as written.
+/// each dot-separated part bracketed; parts already in closed brackets or quotes are kept as
+/// written.
 QString bracketQualifiedName(const QString& name);
 
 enum class TokenKind {

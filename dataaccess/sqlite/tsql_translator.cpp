@@ -204,11 +204,11 @@ private:
             const Token& token = sig(k);
             const QStringView text = sigText(k);
             if (token.kind == TokenKind::NString) {
-                m_out[m_sig[k]] = text.mid(1).toString();
+                m_out[m_sig[k]] = apart(m_sig[k], text.mid(1).toString());
             } else if (token.kind == TokenKind::Variable) {
                 if (!same(text, u"@@VERSION"))
                     unsupported(QStringLiteral("variables and server functions (%1)").arg(text));
-                m_out[m_sig[k]] = sql::quoteString(versionBanner());
+                m_out[m_sig[k]] = apart(m_sig[k], sql::quoteString(versionBanner()));
             } else if (isSymbol(k, u"+") && (isText(k - 1) || isText(k + 1))) {
                 // SQLite adds the numbers the texts start with instead of joining them
                 unsupported(QStringLiteral("joining texts with +; || joins them here"));
@@ -227,6 +227,17 @@ private:
                 k += 3;
             }
         }
+    }
+
+    /// A literal written in place of raw token i, with a blank on each side where it would
+    /// otherwise touch a quote: 'a'N'b' must stay two literals, not become 'a''b'.
+    QString apart(int i, const QString& literal) const
+    {
+        const bool quoteBefore = i > 0 && m_out[i - 1].endsWith(u'\'');
+        const bool quoteAfter =
+            i + 1 < static_cast<int>(m_tokens.size()) && m_tokens[i + 1].kind == TokenKind::String;
+        return (quoteBefore ? QStringLiteral(" ") : QString()) + literal +
+               (quoteAfter ? QStringLiteral(" ") : QString());
     }
 
     /// SELECT [DISTINCT | ALL] TOP n of the outer query becomes LIMIT n at its end.

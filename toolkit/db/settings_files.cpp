@@ -41,7 +41,19 @@ ConnectionSettings settingsFromMultiConnect(const QStringList& lines)
 
 QStringList multiConnectLines(const ConnectionSettings& settings)
 {
-    return {settings.Server, settings.Database, settings.UserName, settings.Password};
+    const QStringList lines{settings.Server, settings.Database, settings.UserName,
+                            settings.Password};
+    const QStringList fields{QStringLiteral("server"), QStringLiteral("database name"),
+                             QStringLiteral("user name"), QStringLiteral("password")};
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        // The file is read back line by line: a line break in a value would shift every
+        // setting after it.
+        if (lines[i].contains(QLatin1Char('\r')) || lines[i].contains(QLatin1Char('\n')))
+            throw platform::Error(
+                QStringLiteral("The %1 holds a line break and cannot be kept in %2.")
+                    .arg(fields[i], kMultiConnectFile));
+    }
+    return lines;
 }
 
 } // namespace toolkit

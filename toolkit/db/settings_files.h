@@ -28,7 +28,8 @@ QStringList wtimesLines(const QString& fileText);
 /// when fewer than four lines are there.
 ConnectionSettings settingsFromMultiConnect(const QStringList& lines);
 
-/// The four lines "MultiConnect.Dat" is written with.
+/// The four lines "MultiConnect.Dat" is written with. Raises platform::Error naming the setting
+/// when a value holds CR or LF, which the file cannot hold.
 QStringList multiConnectLines(const ConnectionSettings& settings);
 
 } // namespace toolkit

@@ -258,6 +258,20 @@ TEST(CalendarEngineSplitJoin, FieldThatIsNotAnIntegerRaises)
         EXPECT_THROW(CalConvertText(QString::fromUtf8(text), dkSolar), ConversionError) << text;
 }
 
+// A field is never read twice: a text short of a "/" lacks its day (or month and day).
+TEST(CalendarEngineSplitJoin, MissingFieldRaises)
+{
+    for (const char* text : {"1389/05", "1389", "1389/", "2011/01", " 1389 "}) {
+        CalNumber year = 0;
+        CalNumber month = 0;
+        CalNumber day = 0;
+        EXPECT_THROW(CalSplitDate(QString::fromUtf8(text), year, month, day), ConversionError)
+            << text;
+        EXPECT_THROW(CalConvertText(QString::fromUtf8(text), dkSolar), ConversionError) << text;
+        EXPECT_THROW(CalConvertText(QString::fromUtf8(text), dkGregorian), ConversionError) << text;
+    }
+}
+
 TEST(CalendarEngineSplitJoin, JoinPadsMonthAndDayOnly)
 {
     EXPECT_EQ(CalJoinDate(2011, 1, 4), QStringLiteral("2011/01/04"));

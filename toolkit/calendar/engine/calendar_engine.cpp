@@ -1,5 +1,6 @@
 #include "toolkit/calendar/engine/calendar_engine.h"
 
+#include "toolkit/calendar/engine/conversion_error.h"
 #include "toolkit/calendar/engine/integer_text.h"
 
 #include <array>
@@ -112,10 +113,12 @@ void CalSplitDate(const QString& text, CalNumber& year, CalNumber& month, CalNum
     if (trimBlanks(text).isEmpty())
         return;
     QStringView rest = text;
-    // Each field runs to the next "/" (or to the end); a missing "/" leaves the text as it is.
-    const auto nextField = [&rest]() {
+    // Year and month each run to the next "/"; a text without it lacks a field.
+    const auto nextField = [&rest, &text]() {
         const qsizetype slash = rest.indexOf(QLatin1Char('/'));
-        const QStringView field = slash < 0 ? rest : rest.first(slash);
+        if (slash < 0)
+            throw ConversionError(QStringLiteral("'%1' is not a valid date").arg(text));
+        const QStringView field = rest.first(slash);
         rest = rest.sliced(slash + 1);
         return field;
     };

@@ -21,7 +21,8 @@ using CalNumber = std::uint16_t;
 
 /// Year, month and day of an engine date text. An empty or blank text gives 0, 0, 0; a year of
 /// fewer than four digits (or one that does not fit 16 bits), a month above 12 and a day above
-/// 31 give 0 in their place. A field that is not an integer raises ConversionError.
+/// 31 give 0 in their place. A field that is missing (fewer than two "/") or not an integer
+/// raises ConversionError.
 void CalSplitDate(const QString& text, CalNumber& year, CalNumber& month, CalNumber& day);
 /// The engine date text: 1389/01/04, 2011/01/24.
 QString CalJoinDate(CalNumber year, CalNumber month, CalNumber day);
@@ -46,7 +47,7 @@ bool CalSolarToGregorian(CalNumber& year, CalNumber& month, CalNumber& day);
 
 /// The engine date text of the same day in the other calendar; kind is the calendar of text.
 /// A date the engine cannot convert comes back in its own calendar with unusable fields as 0
-/// (1389/13/05 gives 1389/00/05). Non-integer fields raise ConversionError.
+/// (1389/13/05 gives 1389/00/05). Missing or non-integer fields raise ConversionError.
 QString CalConvertText(const QString& text, TDateKind kind);
 
 } // namespace toolkit
