@@ -70,10 +70,11 @@ QString missingDriverMessage()
 } // namespace
 
 std::unique_ptr<EngineSession> openSessionWithConnectionString(const QString& connectionString,
-                                                               int loginTimeoutSeconds)
+                                                               int loginTimeoutSeconds,
+                                                               int statementTimeoutSeconds)
 {
-    return std::make_unique<OdbcSession>(
-        std::make_unique<OdbcConnection>(connectionString, loginTimeoutSeconds));
+    return std::make_unique<OdbcSession>(std::make_unique<OdbcConnection>(
+        connectionString, loginTimeoutSeconds, statementTimeoutSeconds));
 }
 
 std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings,
@@ -83,7 +84,7 @@ std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings,
         return openSessionWithConnectionString(
             buildDataSourceConnectionString(settings.Server.trimmed(), settings.Database,
                                             settings.UserName, settings.Password),
-            options.loginTimeoutSeconds);
+            options.loginTimeoutSeconds, options.statementTimeoutSeconds);
 
     ServerOptions chosen = options;
     const QString library = freeTdsLibraryPath();
@@ -97,7 +98,7 @@ std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings,
         return openSessionWithConnectionString(
             buildConnectionString(settings.Server, settings.Database, settings.UserName,
                                   settings.Password, with),
-            with.loginTimeoutSeconds);
+            with.loginTimeoutSeconds, with.statementTimeoutSeconds);
     };
     try {
         return connect(chosen);
