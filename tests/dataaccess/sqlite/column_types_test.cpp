@@ -7,6 +7,7 @@
 #include "dataaccess/table.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -32,6 +33,12 @@ struct KeptCase {
     const char* column;
     const char* tsqlType;
 };
+
+/// The case's name, in test listings.
+void PrintTo(const KeptCase& c, std::ostream* os)
+{
+    *os << c.column;
+}
 
 class ValuesAsWritten : public ColumnTypes, public testing::WithParamInterface<KeptCase> {};
 
@@ -105,6 +112,12 @@ struct RefusedCase {
     const char* statement;
     const char* says;
 };
+
+/// The case's name, in test listings.
+void PrintTo(const RefusedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ServerCode : public ColumnTypes, public testing::WithParamInterface<RefusedCase> {};
 

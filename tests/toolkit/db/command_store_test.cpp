@@ -3,6 +3,8 @@
 #include "dataaccess/table.h"
 #include "stores_fixture.h"
 
+#include <ostream>
+
 namespace {
 
 using namespace toolkit_db_testing;
@@ -23,6 +25,12 @@ struct HostileCase {
     QString titr;
     QStringList commands;
 };
+
+/// The case's name, in test listings.
+void PrintTo(const HostileCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class HostileRoundTrip : public StoresTest, public testing::WithParamInterface<HostileCase> {};
 
@@ -195,6 +203,12 @@ struct ProcedureCase {
     std::vector<std::pair<QString, QString>> rows; ///< title, command
     QStringList expected;
 };
+
+/// The case's name, in test listings.
+void PrintTo(const ProcedureCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ProcedureText : public StoresTest, public testing::WithParamInterface<ProcedureCase> {};
 

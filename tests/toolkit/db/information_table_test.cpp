@@ -1,6 +1,8 @@
 // The information table "Dbo.Info" and the version report on a real embedded farm database.
 #include "stores_fixture.h"
 
+#include <ostream>
+
 namespace {
 
 using namespace toolkit_db_testing;
@@ -17,6 +19,12 @@ struct ValueCase {
     QString key;
     QString value;
 };
+
+/// The case's name, in test listings.
+void PrintTo(const ValueCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class InformationValues : public StoresTest, public testing::WithParamInterface<ValueCase> {};
 

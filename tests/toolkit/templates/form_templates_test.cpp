@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -94,6 +95,12 @@ struct LoadCase {
     int sex;
     bool pregnant;
 };
+
+/// The case's name, in test listings.
+void PrintTo(const LoadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class LoadLines : public FormTemplatesTest, public testing::WithParamInterface<LoadCase> {};
 
