@@ -145,9 +145,9 @@ private:
         for (const auto& [from, to] : splitStatements(0, sigCount())) {
             std::vector<QStringView> verbs{QStringView()}; // the last verb at each depth
             for (int k = from; k < to; ++k) {
-                const int verb = isWord(k, u"OR") && isWord(k + 1, u"ALTER") ? k + 1 : k;
+                // CREATE OR ALTER PROCEDURE is found at its ALTER
                 if ((isWord(k, u"CREATE") || isWord(k, u"ALTER") || isWord(k, u"DROP")) &&
-                    (isWord(verb + 1, u"PROCEDURE") || isWord(verb + 1, u"PROC")))
+                    (isWord(k + 1, u"PROCEDURE") || isWord(k + 1, u"PROC")))
                     unsupported(QStringLiteral("stored procedures (CREATE, ALTER and DROP "
                                                "PROCEDURE)"));
                 if (isWord(k, u"EXEC") || isWord(k, u"EXECUTE"))
