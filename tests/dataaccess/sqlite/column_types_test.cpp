@@ -4,6 +4,7 @@
 #include "dataaccess/db_error.h"
 #include "dataaccess/embedded_server.h"
 #include "dataaccess/query.h"
+#include "dataaccess/sqlite/tsql_translator.h"
 #include "dataaccess/table.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,19 @@ INSTANTIATE_TEST_SUITE_P(Types, ValuesAsWritten,
                          [](const testing::TestParamInfo<KeptCase>& info) {
                              return std::string(info.param.column);
                          });
+
+// Only a column's type is given its kept form; the same words elsewhere stay as written.
+TEST(ColumnTypeTranslation, TouchesTypesOnly)
+{
+    const auto sql = [](const char* tsql) { return db::sqlite::translateTsql(tsql).sql; };
+    EXPECT_EQ(sql("CREATE TABLE T (image image, [D] datetime NOT NULL, CONSTRAINT C CHECK (1=1))"),
+              "CREATE TABLE T (image image blob, [D] datetime blob NOT NULL, CONSTRAINT C CHECK "
+              "(1=1))");
+    EXPECT_EQ(sql("ALTER TABLE T ADD V sql_variant"), "ALTER TABLE T ADD V sql_variant blob");
+    EXPECT_EQ(sql("SELECT image, datetime('now') FROM T"), "SELECT image, datetime('now') FROM T");
+    EXPECT_EQ(sql("CREATE TABLE T2 AS SELECT image FROM T"),
+              "CREATE TABLE T2 AS SELECT image FROM T");
+}
 
 TEST_F(ColumnTypes, TextColumnsKeepTextAndNumbersBecomeText)
 {
