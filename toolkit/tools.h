@@ -10,6 +10,7 @@
 #include "toolkit/base/settings_tools.h"
 #include "toolkit/system/system_tools.h"
 #include "toolkit/base/tools_state.h"
+#include "toolkit/templates/form_templates.h"
 
 #include <QDate>
 #include <QString>
@@ -53,14 +54,15 @@ protected:
 
 /// The toolkit object: one per program, created after the main form and before the data module.
 /// Its operations live with their concern (settings, boxes, wait box, calendar, database,
-/// system); this class only combines them and gives the state its first values.
+/// system, form templates); this class only combines them and gives the state its first values.
 class TTools : protected ToolsParts,
                public SettingsTools,
                public MessageBoxes,
                public WaitBoxes,
                public CalendarTools,
                public DbTools,
-               public SystemTools {
+               public SystemTools,
+               public FormTemplates {
 public:
     /// programDir is the folder that holds the program.
     explicit TTools(const QString& programDir);
