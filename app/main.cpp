@@ -6,6 +6,7 @@
 #include "platform/end_request.h"
 #include "toolkit/dialogs/qt_box_presenter.h"
 #include "toolkit/error_report.h"
+#include "toolkit/prompts/qt_prompt_presenter.h"
 #include "toolkit/tools.h"
 
 #include <QApplication>
@@ -41,6 +42,8 @@ int main(int argc, char* argv[])
     QApplication::setLayoutDirection(Qt::RightToLeft);
     toolkit::QtBoxPresenter boxes;
     platform::setBoxPresenter(&boxes);
+    toolkit::QtPromptPresenter prompts;
+    platform::setPromptPresenter(&prompts);
     db::installConnectDialog();
 
     app::TSelectForm SelectForm;
@@ -56,6 +59,7 @@ int main(int argc, char* argv[])
     if (!platform::endRequested())
         SelectForm.show();
     const int code = platform::runEventLoop();
+    platform::setPromptPresenter(nullptr);
     platform::setBoxPresenter(nullptr);
     return code;
 }

@@ -7,6 +7,7 @@
 #include "toolkit/dialogs/message_board_form.h"
 #include "toolkit/dialogs/message_boxes.h"
 #include "toolkit/dialogs/wait_boxes.h"
+#include "toolkit/prompts/prompts.h"
 #include "toolkit/settings_tools.h"
 #include "toolkit/system/system_tools.h"
 #include "toolkit/tools_state.h"
@@ -43,7 +44,8 @@ class TTools : protected ToolsParts,
                public WaitBoxes,
                public CalendarTools,
                public DbTools,
-               public SystemTools {
+               public SystemTools,
+               public Prompts {
 public:
     /// programDir is the folder that holds the program.
     explicit TTools(const QString& programDir);
