@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/modal_box.h"
+
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -44,7 +46,7 @@ struct PromptRequest {
 
 /// How a prompt was left: the modal result and the control's text at that moment.
 struct PromptAnswer {
-    int result = 0;
+    int result = mrNone; ///< a ModalResult
     QString text;
 };
 

@@ -31,6 +31,8 @@ QWidget* makeInput(const platform::PromptRequest& request, QWidget* parent)
     if (request.maxLength > 0)
         edit->setMaxLength(request.maxLength);
     edit->setText(request.text);
+    // The text stands right whatever its language, as in every right-to-left edit.
+    edit->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     edit->selectAll();
     if (request.input == platform::PromptInput::Password) {
         edit->setEchoMode(QLineEdit::Password);

@@ -62,6 +62,7 @@ TEST_F(PromptDialogTest, ControlsStandWhereTheRequestSaysUnmirrored)
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->maxLength(), 255);
     EXPECT_EQ(edit->selectedText(), QStringLiteral("گاو")) << "all of it selected";
+    EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight | Qt::AlignAbsolute);
     EXPECT_EQ(dialog.focusWidget(), edit);
 }
 
