@@ -5,6 +5,7 @@
 #include "platform/end_request.h"
 #include "toolkit/dialogs/qt_box_presenter.h"
 #include "toolkit/base/error_report.h"
+#include "toolkit/prompts/qt_prompt_presenter.h"
 
 #include <QApplication>
 
@@ -33,11 +34,14 @@ int main(int argc, char* argv[])
     QApplication::setLayoutDirection(Qt::RightToLeft);
     toolkit::QtBoxPresenter boxes;
     platform::setBoxPresenter(&boxes);
+    toolkit::QtPromptPresenter prompts;
+    platform::setPromptPresenter(&prompts);
     db::installConnectDialog();
 
     app::SelectionProgram program(QCoreApplication::applicationDirPath());
     program.show();
     const int code = platform::runEventLoop();
+    platform::setPromptPresenter(nullptr);
     platform::setBoxPresenter(nullptr);
     return code;
 }

@@ -8,6 +8,7 @@
 #include "toolkit/boxes/message_boxes.h"
 #include "toolkit/dialogs/wait_boxes.h"
 #include "toolkit/base/settings_tools.h"
+#include "toolkit/prompts/prompts.h"
 #include "toolkit/system/system_tools.h"
 #include "toolkit/base/tools_state.h"
 #include "toolkit/templates/form_templates.h"
@@ -62,7 +63,8 @@ class TTools : protected ToolsParts,
                public CalendarTools,
                public DbTools,
                public SystemTools,
-               public FormTemplates {
+               public FormTemplates,
+               public Prompts {
 public:
     /// programDir is the folder that holds the program.
     explicit TTools(const QString& programDir);
