@@ -24,6 +24,9 @@ packages=(
   xvfb xauth x11-utils
   # sanitizer runtime
   libclang-rt-14-dev
+  # desktop entries, MIME packages, default applications, user folders and the time zones
+  # the registry and shell stand-ins write and read, and the tools their tests check them with
+  desktop-file-utils shared-mime-info xdg-utils xdg-user-dirs tzdata
 )
 
 missing=()
