@@ -8,6 +8,8 @@
 #include "toolkit/dialogs/message_boxes.h"
 #include "toolkit/dialogs/wait_boxes.h"
 #include "toolkit/settings_tools.h"
+#include "toolkit/system/desktop_tools.h"
+#include "toolkit/system/system_reports.h"
 #include "toolkit/system/system_tools.h"
 #include "toolkit/tools_state.h"
 
@@ -43,7 +45,9 @@ class TTools : protected ToolsParts,
                public WaitBoxes,
                public CalendarTools,
                public DbTools,
-               public SystemTools {
+               public SystemTools,
+               public DesktopTools,
+               public SystemReports {
 public:
     /// programDir is the folder that holds the program.
     explicit TTools(const QString& programDir);
