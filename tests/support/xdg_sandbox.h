@@ -102,8 +102,9 @@ private:
 
 /// Names, sizes and modification times of everything in the places outside a sandbox that the
 /// desktop stand-ins and the freedesktop tools write when nothing points them elsewhere: the
-/// machine's MIME, applications and autostart folders and the real user's. The real user's home
-/// comes from the password database, not from HOME.
+/// machine's MIME, applications and autostart folders and default applications, and the same of
+/// the real user, with the user's registry store and desktop. The real user's home comes from the
+/// password database, not from HOME.
 inline QStringList outsideSnapshot()
 {
     const passwd* user = ::getpwuid(::getuid());
@@ -113,26 +114,30 @@ inline QStringList outsideSnapshot()
         QStringLiteral("/usr/local/share/mime"),
         QStringLiteral("/usr/share/applications"),
         QStringLiteral("/usr/local/share/applications"),
-        QStringLiteral("/etc/xdg"),
-        realHome + QStringLiteral("/.config"),
+        QStringLiteral("/etc/xdg/autostart"),
+        QStringLiteral("/etc/xdg/mimeapps.list"),
+        realHome + QStringLiteral("/.config/mimeapps.list"),
+        realHome + QStringLiteral("/.config/autostart"),
+        realHome + QStringLiteral("/.config/farm-toolkit"),
+        realHome + QStringLiteral("/.config/user-dirs.dirs"),
         realHome + QStringLiteral("/.local/share/mime"),
         realHome + QStringLiteral("/.local/share/applications"),
         realHome + QStringLiteral("/Desktop"),
     };
     QStringList snapshot;
+    const auto describe = [](const QFileInfo& info) {
+        return QStringLiteral("%1 %2 %3")
+            .arg(info.filePath())
+            .arg(info.size())
+            .arg(info.lastModified().toMSecsSinceEpoch());
+    };
     for (const QString& place : places) {
         const QFileInfo top(place);
-        snapshot.append(place +
-                        (top.exists() ? QStringLiteral(" exists") : QStringLiteral(" absent")));
+        snapshot.append(top.exists() ? describe(top) : place + QStringLiteral(" absent"));
         QDirIterator it(place, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                         QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QFileInfo info(it.next());
-            snapshot.append(QStringLiteral("%1 %2 %3")
-                                .arg(info.filePath())
-                                .arg(info.size())
-                                .arg(info.lastModified().toMSecsSinceEpoch()));
-        }
+        while (it.hasNext())
+            snapshot.append(describe(QFileInfo(it.next())));
     }
     snapshot.sort();
     return snapshot;
