@@ -28,6 +28,9 @@ packages=(
   clang-format
   # the compiler of the fuzz harnesses (libFuzzer comes with its runtime above)
   clang-14
+  # desktop entries, MIME packages, default applications, user folders and the time zones
+  # the registry and shell stand-ins write and read, and the tools their tests check them with
+  desktop-file-utils shared-mime-info xdg-utils xdg-user-dirs tzdata
 )
 
 missing=()

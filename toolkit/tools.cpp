@@ -47,7 +47,8 @@ TTools::TTools(const QString& programDir)
     : SettingsTools(), MessageBoxes(), WaitBoxes(), CalendarTools(m_toolsState, *this),
       DbTools(m_toolsState, *this, *m_messageBoard, m_customerChooser), SystemTools(m_toolsState),
       FormTemplates(m_toolsState), Prompts(m_toolsState, *this, *this),
-      m_programDir(programDir)
+      DesktopTools(m_toolsState, *this, *m_messageBoard),
+      SystemReports(m_toolsState, *m_messageBoard), m_programDir(programDir)
 {
     m_onBoardShown = [this] { _SetConfigAgain(); };
 }

@@ -9,6 +9,8 @@
 #include "toolkit/dialogs/wait_boxes.h"
 #include "toolkit/base/settings_tools.h"
 #include "toolkit/prompts/prompts.h"
+#include "toolkit/system/desktop_tools.h"
+#include "toolkit/system/system_reports.h"
 #include "toolkit/system/system_tools.h"
 #include "toolkit/base/tools_state.h"
 #include "toolkit/templates/form_templates.h"
@@ -64,7 +66,9 @@ class TTools : protected ToolsParts,
                public DbTools,
                public SystemTools,
                public FormTemplates,
-               public Prompts {
+               public Prompts,
+               public DesktopTools,
+               public SystemReports {
 public:
     /// programDir is the folder that holds the program.
     explicit TTools(const QString& programDir);
