@@ -5,6 +5,7 @@
 #include "dataaccess/widgets/ms_connect_dialog.h"
 #include "platform/end_request.h"
 #include "toolkit/dialogs/qt_box_presenter.h"
+#include "toolkit/dialogs/qt_folder_chooser.h"
 #include "toolkit/error_report.h"
 #include "toolkit/tools.h"
 
@@ -41,6 +42,8 @@ int main(int argc, char* argv[])
     QApplication::setLayoutDirection(Qt::RightToLeft);
     toolkit::QtBoxPresenter boxes;
     platform::setBoxPresenter(&boxes);
+    toolkit::QtFolderChooser folders;
+    platform::setFolderChooser(&folders);
     db::installConnectDialog();
 
     app::TSelectForm SelectForm;
@@ -56,6 +59,7 @@ int main(int argc, char* argv[])
     if (!platform::endRequested())
         SelectForm.show();
     const int code = platform::runEventLoop();
+    platform::setFolderChooser(nullptr);
     platform::setBoxPresenter(nullptr);
     return code;
 }

@@ -8,6 +8,10 @@
 #include "toolkit/dialogs/message_boxes.h"
 #include "toolkit/dialogs/wait_boxes.h"
 #include "toolkit/settings_tools.h"
+#include "toolkit/system/desktop_tools.h"
+#include "toolkit/system/file_tools.h"
+#include "toolkit/system/network_tools.h"
+#include "toolkit/system/process_tools.h"
 #include "toolkit/system/system_tools.h"
 #include "toolkit/tools_state.h"
 
@@ -43,7 +47,11 @@ class TTools : protected ToolsParts,
                public WaitBoxes,
                public CalendarTools,
                public DbTools,
-               public SystemTools {
+               public SystemTools,
+               public ProcessTools,
+               public FileTools,
+               public NetworkTools,
+               public DesktopTools {
 public:
     /// programDir is the folder that holds the program.
     explicit TTools(const QString& programDir);
