@@ -1,3 +1,5 @@
+#include "fake_window_manager.h"
+#include "support/virtual_display.h"
 #include "toolkit/system/desktop_tools.h"
 
 #include <QCoreApplication>
@@ -7,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -53,6 +57,61 @@ TEST(EnumWindowsProc, WithoutXAddsNothingAndGoesOn)
     toolkit::DesktopTools tools;
     EXPECT_TRUE(tools.EnumWindowsProc(0x0400001, 0));
     EXPECT_TRUE(tools.CTILIst().isEmpty());
+}
+
+/// A display of the test's own with a window manager played by the test.
+class XDesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(m_server.name().isEmpty()) << "Xvfb did not start";
+        m_wm = std::make_unique<testing_support::FakeWindowManager>();
+        ASSERT_TRUE(m_wm->connected());
+    }
+
+    testing_support::VirtualDisplay m_server;
+    std::unique_ptr<testing_support::FakeWindowManager> m_wm;
+};
+
+TEST_F(XDesktopTest, GetFileHandleFindsTheLastWindowOfTheProgram)
+{
+    // Our own test program is the running program looked for.
+    const long ours = getpid();
+    const auto other = m_wm->makeWindow(QStringLiteral("other"), 1);
+    const auto first = m_wm->makeWindow(QStringLiteral("first"), ours);
+    const auto last = m_wm->makeWindow(QStringLiteral("last"), ours, false);
+    const auto unowned = m_wm->makeWindow(QStringLiteral("unowned"), 0);
+    m_wm->publishClientList({other, first, last, unowned});
+
+    toolkit::DesktopTools tools;
+    const QString ourName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    ASSERT_GT(ourName.size(), 15);
+    EXPECT_EQ(tools.GetFileHandle(ourName.toUpper()), last);
+    EXPECT_EQ(tools.GetFileHandle(ourName.left(15)), 0U); // the short process name is not it
+    EXPECT_EQ(tools.GetFileHandle(QStringLiteral("no-such-program.exe")), 0U);
+}
+
+TEST_F(XDesktopTest, EnumWindowsProcListsTheTitlesOfApplicationWindows)
+{
+    const auto main = m_wm->makeWindow(QStringLiteral("انتخاب دام"), 1);
+    const auto hidden = m_wm->makeWindow(QStringLiteral("Hidden"), 1, false);
+    const auto minimised = m_wm->makeWindow(QStringLiteral("Minimised"), 1, false);
+    m_wm->setIconic(minimised);
+    const auto owned = m_wm->makeWindow(QStringLiteral("Owned"), 1);
+    m_wm->setTransientFor(owned, main);
+    const auto groupDialog = m_wm->makeWindow(QStringLiteral("Owned by the desktop"), 1);
+    m_wm->setTransientFor(groupDialog, m_wm->root());
+    const auto palette = m_wm->makeWindow(QStringLiteral("Palette"), 1);
+    m_wm->setUtilityType(palette);
+    const auto gdi = m_wm->makeWindow(QStringLiteral("GDI+ Window"), 1);
+    const auto legacy = m_wm->makeLegacyWindow(QStringLiteral("Legacy title"));
+
+    toolkit::DesktopTools tools;
+    for (const auto w : {main, hidden, minimised, owned, groupDialog, palette, gdi, legacy})
+        EXPECT_TRUE(tools.EnumWindowsProc(w, 0));
+    EXPECT_TRUE(tools.EnumWindowsProc(0x7ffffff, 0)); // no such window: an X error, survived
+    EXPECT_EQ(tools.CTILIst().join(QLatin1Char('|')).toStdString(),
+              "انتخاب دام|Minimised|Owned by the desktop|Legacy title");
 }
 
 TEST(ExportIcon, GivesTheIconOfTheFilesType)
