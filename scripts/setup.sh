@@ -18,6 +18,8 @@ packages=(
   libpulse-dev
   # the X bell and keyboard groups; opening documents in their associated program
   libx11-dev xdg-utils
+  # the icons of file types: the MIME database and Debian's default icon theme
+  shared-mime-info adwaita-icon-theme
   # fonts with Persian glyphs
   fonts-noto-core fonts-dejavu-core
   # headless screenshots and the demo without a display
