@@ -4,6 +4,8 @@
 #include "platform/shell.h"
 #include "platform/url_open.h"
 
+#include <QFileInfo>
+
 namespace toolkit {
 
 void ProcessTools::ExecuteFilePara(const QString& FileName, const QString& Para)
@@ -18,9 +20,12 @@ void ProcessTools::OPenUrl(const QString& URL)
 
 bool ProcessTools::ExecAndWait(const QString& FileName, const QString& Params)
 {
-    // The folder part runs up to and including the last separator.
-    const QString folder = FileName.left(FileName.lastIndexOf(QLatin1Char('/')) + 1);
-    return platform::runAndWait(FileName, platform::splitParameters(Params), folder);
+    const QStringList arguments = platform::splitParameters(Params);
+    if (!FileName.contains(QLatin1Char('/'))) // no folder part: found on the search path
+        return platform::runAndWait(FileName, arguments, QString());
+    // A relative name is taken from our current folder, before the program's folder is entered.
+    const QFileInfo program(FileName);
+    return platform::runAndWait(program.absoluteFilePath(), arguments, program.absolutePath());
 }
 
 } // namespace toolkit

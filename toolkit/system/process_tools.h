@@ -14,9 +14,10 @@ public:
     void ExecuteFilePara(const QString& FileName, const QString& Para);
     /// Opens the URL in the desktop's program for it; returns at once, a failure is ignored.
     void OPenUrl(const QString& URL);
-    /// Starts the program in its own folder (the folder part of FileName; the current folder
-    /// when it has none) with Params split into arguments as ExecuteFilePara does, and blocks
-    /// until it ends. True when the program was started.
+    /// Starts the program in its own folder (the folder part of FileName; without one the
+    /// program is looked for on the search path and starts in the current folder) with Params
+    /// split into arguments as ExecuteFilePara does, and blocks until it ends. True when the
+    /// program was started.
     bool ExecAndWait(const QString& FileName, const QString& Params);
 };
 

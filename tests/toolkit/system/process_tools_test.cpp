@@ -143,6 +143,18 @@ TEST_F(ProcessToolsTest, ExecAndWaitStartsTheProgramInItsOwnFolderAndWaitsForIts
     EXPECT_EQ(QString::fromUtf8(written.readAll()).trimmed(), m_folder);
 }
 
+TEST_F(ProcessToolsTest, ExecAndWaitTakesARelativeNameFromOurFolderAndStartsInTheProgramsFolder)
+{
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("bin"))));
+    ASSERT_TRUE(QFile::rename(m_program, path(QStringLiteral("bin/recorder.exe"))));
+    const QString ourFolder = QDir::currentPath();
+    QDir::setCurrent(m_folder);
+    const bool started = m_tools.ExecAndWait(QStringLiteral("bin/recorder.exe"), QString());
+    QDir::setCurrent(ourFolder);
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(readRecord().contains(QStringLiteral("dir=") + path(QStringLiteral("bin"))));
+}
+
 TEST_F(ProcessToolsTest, ExecAndWaitSharesNoHandleOfOursBeyondTheStandardThree)
 {
     // A file and a socket opened without close-on-exec, as a database client library might.
