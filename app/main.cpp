@@ -6,6 +6,7 @@
 #include "toolkit/dialogs/qt_box_presenter.h"
 #include "toolkit/base/error_report.h"
 #include "toolkit/prompts/qt_prompt_presenter.h"
+#include "toolkit/dialogs/qt_folder_chooser.h"
 
 #include <QApplication>
 
@@ -36,12 +37,15 @@ int main(int argc, char* argv[])
     platform::setBoxPresenter(&boxes);
     toolkit::QtPromptPresenter prompts;
     platform::setPromptPresenter(&prompts);
+    toolkit::QtFolderChooser folders;
+    platform::setFolderChooser(&folders);
     db::installConnectDialog();
 
     app::SelectionProgram program(QCoreApplication::applicationDirPath());
     program.show();
     const int code = platform::runEventLoop();
     platform::setPromptPresenter(nullptr);
+    platform::setFolderChooser(nullptr);
     platform::setBoxPresenter(nullptr);
     return code;
 }

@@ -22,6 +22,8 @@ packages=(
   fonts-noto-core fonts-dejavu-core fonts-wine
   # headless screenshots and the demo without a display; a window manager for the form's test
   xvfb xauth x11-utils openbox
+  # the icons of file types: Debian's default icon theme (the MIME database is above)
+  adwaita-icon-theme
   # sanitizer runtime
   libclang-rt-14-dev
   # the formatting check

@@ -11,6 +11,10 @@
 #include "toolkit/prompts/prompts.h"
 #include "toolkit/system/desktop_tools.h"
 #include "toolkit/system/system_reports.h"
+#include "toolkit/system/services/desktop_service_tools.h"
+#include "toolkit/system/services/file_tools.h"
+#include "toolkit/system/services/network_tools.h"
+#include "toolkit/system/services/process_tools.h"
 #include "toolkit/system/system_tools.h"
 #include "toolkit/base/tools_state.h"
 #include "toolkit/templates/form_templates.h"
@@ -68,7 +72,11 @@ class TTools : protected ToolsParts,
                public FormTemplates,
                public Prompts,
                public DesktopTools,
-               public SystemReports {
+               public SystemReports,
+               public ProcessTools,
+               public FileTools,
+               public NetworkTools,
+               public DesktopServiceTools {
 public:
     /// programDir is the folder that holds the program.
     explicit TTools(const QString& programDir);
