@@ -7,6 +7,7 @@
 #include "toolkit/dialogs/message_board_form.h"
 #include "toolkit/dialogs/message_boxes.h"
 #include "toolkit/dialogs/wait_boxes.h"
+#include "toolkit/images/image_tools.h"
 #include "toolkit/settings_tools.h"
 #include "toolkit/system/system_tools.h"
 #include "toolkit/tools_state.h"
