@@ -44,7 +44,8 @@ class TTools : protected ToolsParts,
                public WaitBoxes,
                public CalendarTools,
                public DbTools,
-               public SystemTools {
+               public SystemTools,
+               public ImageTools {
 public:
     /// programDir is the folder that holds the program.
     explicit TTools(const QString& programDir);
