@@ -47,8 +47,11 @@ struct ReadHeader {
                      static_cast<unsigned long>(jpeg.size()));
         jpeg_read_header(&info, TRUE);
         for (int i = 0; i < 8; ++i) {
-            luminance.push_back(info.quant_tbl_ptrs[0]->quantval[i]);
-            chrominance.push_back(info.quant_tbl_ptrs[1]->quantval[i]);
+            for (auto [table, values] : {std::pair{0, &luminance}, std::pair{1, &chrominance}}) {
+                if (info.quant_tbl_ptrs[table] != nullptr) { // a picture may hold only one
+                    values->push_back(info.quant_tbl_ptrs[table]->quantval[i]);
+                }
+            }
         }
     }
     ~ReadHeader() { jpeg_destroy_decompress(&info); }
@@ -125,8 +128,10 @@ TEST(Decode, RoundTripKeepsFlatColours)
     }
 }
 
-/// A JPEG stream of `components` components in `space`, each pixel `sample`.
-QByteArray foreignJpeg(int components, J_COLOR_SPACE space, const std::vector<JSAMPLE>& sample)
+/// A JPEG stream of `components` components in `space`, each pixel `sample`, baseline or
+/// progressive.
+QByteArray foreignJpeg(int components, J_COLOR_SPACE space, const std::vector<JSAMPLE>& sample,
+                       bool progressive = false)
 {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
@@ -142,6 +147,9 @@ QByteArray foreignJpeg(int components, J_COLOR_SPACE space, const std::vector<JS
     jpeg_set_defaults(&info);
     jpeg_set_colorspace(&info, space); // CMYK with the Adobe marker
     jpeg_set_quality(&info, 95, TRUE);
+    if (progressive) {
+        jpeg_simple_progression(&info);
+    }
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row;
     for (int x = 0; x < 8; ++x) {
@@ -171,6 +179,14 @@ TEST(Decode, CmykPictureBecomesTwentyFourBits)
     const QImage decoded = toolkit::decodeJpeg(foreignJpeg(4, JCS_CMYK, {0, 255, 255, 255}));
     ASSERT_EQ(decoded.format(), QImage::Format_BGR888);
     expectNear(bytesAt(decoded, 4, 4), {255, 255, 0}, 3, "cyan");
+}
+
+TEST(Decode, ProgressivePictureDecodes)
+{
+    const QByteArray jpeg = foreignJpeg(3, JCS_RGB, {20, 120, 220}, true);
+    ASSERT_TRUE(ReadHeader(jpeg).info.progressive_mode);
+    const QImage decoded = toolkit::decodeJpeg(jpeg);
+    expectNear(bytesAt(decoded, 4, 4), {220, 120, 20}, 3, "blue, green, red");
 }
 
 TEST(Encode, EmptyBitmapIsAnError)
