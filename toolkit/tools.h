@@ -16,6 +16,7 @@
 #include "toolkit/system/services/network_tools.h"
 #include "toolkit/system/services/process_tools.h"
 #include "toolkit/system/system_reports.h"
+#include "toolkit/images/image_tools.h"
 #include "toolkit/system/system_tools.h"
 #include "toolkit/templates/form_templates.h"
 
@@ -76,7 +77,8 @@ class TTools : protected ToolsParts,
                public ProcessTools,
                public FileTools,
                public NetworkTools,
-               public DesktopServiceTools {
+               public DesktopServiceTools,
+               public ImageTools {
 public:
     /// programDir is the folder that holds the program.
     explicit TTools(const QString& programDir);

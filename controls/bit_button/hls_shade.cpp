@@ -45,9 +45,8 @@ int toByte(int value) // [0, 240] -> [0, 255], nearest
 int mulDiv(int a, int b, int c)
 {
     const long long product = static_cast<long long>(a) * b;
-    const long long half = std::llabs(static_cast<long long>(c)) / 2;
-    const long long rounded = (product < 0) != (c < 0) ? product - half : product + half;
-    return static_cast<int>(rounded / c);
+    const long long rounded = (std::llabs(product) + std::llabs(c) / 2) / std::llabs(c);
+    return static_cast<int>((product < 0) != (c < 0) ? -rounded : rounded);
 }
 
 } // namespace

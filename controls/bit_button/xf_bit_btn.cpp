@@ -98,6 +98,9 @@ QSize TXFBitBtn::sizeHint() const
 
 void TXFBitBtn::paintEvent(QPaintEvent*)
 {
+    if (size().isEmpty()) {
+        return;
+    }
     QPainter painter(this);
     painter.drawImage(0, 0, picture());
 }

@@ -4,6 +4,7 @@
 #include "toolkit/tools.h"
 
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -88,6 +89,20 @@ TEST_F(ToolsTest, DecimalSeparatorIsSetOnlyBySetConfigAgain)
     EXPECT_EQ(platform::processFormats().decimalSeparator, QLatin1Char(','));
     tools.SetConfigAgain();
     EXPECT_EQ(platform::processFormats().decimalSeparator, QLatin1Char('.'));
+}
+
+TEST(ToolsPictures, ConvertAndReduceThroughTheToolkitObject)
+{
+    QTemporaryDir dir;
+    toolkit::TTools tools(dir.path());
+    QImage picture(6, 4, QImage::Format_RGB32);
+    picture.fill(QColor(200, 30, 60));
+    ASSERT_TRUE(picture.save(dir.filePath("in.bmp"), "BMP"));
+
+    EXPECT_EQ(tools.ConvertJPG2BMP(dir.filePath("in.bmp")).size(), QSize(6, 4));
+    tools.ConvertBMP2JPG(dir.filePath("in.bmp"))->SaveToFile(dir.filePath("in.jpg"));
+    tools.ReduceJpgSize(dir.filePath("in.jpg"), dir.filePath("small.jpg"), 3, 2);
+    EXPECT_EQ(tools.ConvertJPG2BMP(dir.filePath("small.jpg")).size(), QSize(3, 2));
 }
 
 } // namespace
