@@ -8,7 +8,7 @@
 #include "toolkit/base/settings_tools.h"
 #include "toolkit/base/tools_state.h"
 #include "toolkit/boxes/message_boxes.h"
-#include "toolkit/db/qstring_printer.h"
+#include "support/qstring_printer.h"
 #include "toolkit/prompts/prompts.h"
 
 #include <QCoreApplication>

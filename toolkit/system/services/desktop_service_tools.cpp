@@ -1,10 +1,10 @@
 #include "toolkit/system/services/desktop_service_tools.h"
 
-#include "platform/file_icons.h"
+#include "platform/gui/file_icons.h"
 #include "platform/running_programs.h"
 #include "platform/wallpaper.h"
 #include "platform/x_windows.h"
-#include "toolkit/system/window_lookup.h"
+#include "toolkit/system/services/window_lookup.h"
 
 namespace toolkit {
 
