@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace db {
@@ -26,6 +27,15 @@ public:
     /// Reads the next row into `row`, one value per column: a null QVariant, qint64, double,
     /// QString (whole, however long) or QByteArray. False after the last row. Raises DbError.
     virtual bool fetch(std::vector<QVariant>& row) = 0;
+};
+
+/// Where a database stands: equal stamps taken by one session mean that nothing was written to
+/// the database between them, by this session or by any other.
+struct ChangeStamp {
+    qint64 othersVersion = 0; ///< moves when another connection commits a change
+    qint64 ownChanges = 0;    ///< rows this session has changed so far
+    qint64 schemaVersion = 0; ///< moves when a table or index is made, altered or dropped
+    bool operator==(const ChangeStamp&) const = default;
 };
 
 /// One open connection of an engine. Everything runs synchronously on the calling thread.
@@ -50,6 +60,10 @@ public:
     /// The identity (as rowIdentityExpression() reads it) of the row the last INSERT of this
     /// session added; a null QVariant when the engine cannot tell.
     virtual QVariant lastInsertedRowIdentity() = 0;
+
+    /// Where the database stands now, so that a reader can tell whether anything changed since
+    /// it last read; nullopt when the engine cannot tell (then every read must be done again).
+    virtual std::optional<ChangeStamp> changeStamp() { return std::nullopt; }
 };
 
 } // namespace db

@@ -302,6 +302,25 @@ QVariant SqliteSession::lastInsertedRowIdentity()
     return QVariant(static_cast<qint64>(sqlite3_last_insert_rowid(m_db)));
 }
 
+std::optional<ChangeStamp> SqliteSession::changeStamp()
+{
+    const auto pragma = [this](const char* text) -> std::optional<qint64> {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(m_db, text, -1, &statement, nullptr) != SQLITE_OK)
+            return std::nullopt;
+        std::optional<qint64> value;
+        if (sqlite3_step(statement) == SQLITE_ROW)
+            value = sqlite3_column_int64(statement, 0);
+        sqlite3_finalize(statement);
+        return value;
+    };
+    const std::optional<qint64> data = pragma("PRAGMA data_version");
+    const std::optional<qint64> schema = pragma("PRAGMA schema_version");
+    if (!data || !schema)
+        return std::nullopt;
+    return ChangeStamp{*data, sqlite3_total_changes64(m_db), *schema};
+}
+
 std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings)
 {
     const QString folder = embeddedServerFolder(settings.Server);

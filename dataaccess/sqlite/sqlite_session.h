@@ -28,6 +28,9 @@ public:
     qint64 rowsAffected() const override { return m_rowsAffected; }
     QString rowIdentityExpression() const override { return QStringLiteral("rowid"); }
     QVariant lastInsertedRowIdentity() override;
+    /// SQLite's data version (moved by other connections' commits), this connection's own count
+    /// of changed rows and the schema version.
+    std::optional<ChangeStamp> changeStamp() override;
 
 private:
     std::unique_ptr<Cursor> run(const QString& sql, const std::vector<QVariant>& params,
