@@ -115,7 +115,7 @@ QString keyboardLanguageName(const QString& layout)
                 language = candidate.language();
         if (language != QLocale::AnyLanguage)
             return QStringLiteral("%1 (%2)").arg(QLocale::languageToString(language),
-                                                QLocale::territoryToString(territory));
+                                                 QLocale::territoryToString(territory));
     }
     const QLocale::Language language = QLocale::codeToLanguage(code.toLower());
     return language != QLocale::AnyLanguage ? QLocale::languageToString(language) : code;
