@@ -2,7 +2,7 @@
 #include "app/screenshots/screenshot_registry.h"
 #include "toolkit/dialogs/message_board_form.h"
 #include "toolkit/system/system_reports.h"
-#include "toolkit/tools_state.h"
+#include "toolkit/base/tools_state.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "toolkit/system/desktop_tools.h"
 
 #include "platform/xdg/registry_error.h"
-#include "toolkit/dialogs/message_board.h"
-#include "toolkit/dialogs/message_boxes.h"
+#include "toolkit/boxes/message_board.h"
+#include "toolkit/boxes/message_boxes.h"
 
 #include <QCoreApplication>
 #include <QDir>

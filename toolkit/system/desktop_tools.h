@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/xdg/desktop_services.h"
-#include "toolkit/tools_state.h"
+#include "toolkit/base/tools_state.h"
 
 #include <QString>
 

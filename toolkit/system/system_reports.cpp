@@ -1,7 +1,7 @@
 #include "toolkit/system/system_reports.h"
 
 #include "platform/process_formats.h"
-#include "toolkit/dialogs/message_board.h"
+#include "toolkit/boxes/message_board.h"
 #include "toolkit/system/world_clock_rows.h"
 
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 
 #include "platform/xdg/computer_facts.h"
 #include "platform/xdg/world_zones.h"
-#include "toolkit/tools_state.h"
+#include "toolkit/base/tools_state.h"
 
 #include <QDateTime>
 #include <QSize>

@@ -1,7 +1,7 @@
 #include "toolkit/system/world_clock_rows.h"
 
 #include "platform/process_formats.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 #include <QTimeZone>
 

@@ -2,7 +2,7 @@
 #include "recording_board.h"
 #include "support/scripted_box_presenter.h"
 #include "support/xdg_sandbox.h"
-#include "toolkit/dialogs/message_boxes.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/system/desktop_tools.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/dialogs/message_board.h"
+#include "toolkit/boxes/message_board.h"
 
 #include <QString>
 #include <utility>

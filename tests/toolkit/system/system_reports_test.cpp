@@ -1,5 +1,5 @@
 #include "recording_board.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 #include "toolkit/db/qstring_printer.h"
 #include "toolkit/system/system_reports.h"
 
