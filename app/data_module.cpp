@@ -41,8 +41,8 @@ void TDM::DataModuleCreate()
         QCoreApplication::processEvents();
 
         m_connectionLoan.reset(); // a loan ending gives the toolkit its own connection back
-        m_connectionLoan = std::make_unique<toolkit::ServerConnectionLoan>(
-            m_tools.LendServerConnection(MConct));
+        m_connectionLoan =
+            std::make_unique<toolkit::ServerConnectionLoan>(m_tools.LendServerConnection(MConct));
         if (!m_tools.IsTableExist(QStringLiteral("2Tarvex"))) {
             m_tools.ShowBoxMessage(QString());
             m_tools.DoScriptFromfile(texts::kBuildTablesTitle,

@@ -24,8 +24,9 @@ public:
     explicit TDM(toolkit::TTools& tools, QObject* parent = nullptr);
 
     /// Connects to the farm with the settings of FindConStr, lends the connection to the
-    /// toolkit for the data module's lifetime, creates the working table from "Create.List" when it is missing and opens it.
-    /// Any failure after the settings were found shows one message and requests the end.
+    /// toolkit for the data module's lifetime, creates the working table from "Create.List" when it
+    /// is missing and opens it. Any failure after the settings were found shows one message and
+    /// requests the end.
     void DataModuleCreate();
 
     db::Connection MConct;

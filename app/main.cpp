@@ -3,10 +3,10 @@
 #include "app/selection_program.h"
 #include "dataaccess/widgets/ms_connect_dialog.h"
 #include "platform/end_request.h"
-#include "toolkit/dialogs/qt_box_presenter.h"
 #include "toolkit/base/error_report.h"
-#include "toolkit/prompts/qt_prompt_presenter.h"
+#include "toolkit/dialogs/qt_box_presenter.h"
 #include "toolkit/dialogs/qt_folder_chooser.h"
+#include "toolkit/prompts/qt_prompt_presenter.h"
 
 #include <QApplication>
 

@@ -1,15 +1,15 @@
 #include "app/select_form.h"
 
 #include "app/data_module.h"
+#include "app/lists/select_texts.h"
 #include "app/select_grid_columns.h"
 #include "app/working_list/working_list.h"
-#include "app/lists/select_texts.h"
 #include "controls/flat_button.h"
 #include "controls/gradient_label.h"
 #include "dataaccess/grid/grid_model.h"
 #include "platform/end_request.h"
-#include "toolkit/dialogs/dialog_font.h"
 #include "toolkit/base/error_report.h"
+#include "toolkit/dialogs/dialog_font.h"
 #include "toolkit/tools.h"
 
 #include <QApplication>

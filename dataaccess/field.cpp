@@ -1,7 +1,7 @@
 #include "dataaccess/field.h"
 
-#include "dataaccess/dataset.h"
 #include "dataaccess/base/db_error.h"
+#include "dataaccess/dataset.h"
 
 #include <QStringList>
 

@@ -1,22 +1,22 @@
 #pragma once
 
 #include "dataaccess/connection.h"
+#include "toolkit/base/settings_tools.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/calendar/calendar_tools.h"
 #include "toolkit/db/db_tools.h"
 #include "toolkit/db/forms/multi_user_chooser.h"
 #include "toolkit/dialogs/message_board_form.h"
-#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/dialogs/wait_boxes.h"
-#include "toolkit/base/settings_tools.h"
 #include "toolkit/prompts/prompts.h"
 #include "toolkit/system/desktop_tools.h"
-#include "toolkit/system/system_reports.h"
 #include "toolkit/system/services/desktop_service_tools.h"
 #include "toolkit/system/services/file_tools.h"
 #include "toolkit/system/services/network_tools.h"
 #include "toolkit/system/services/process_tools.h"
+#include "toolkit/system/system_reports.h"
 #include "toolkit/system/system_tools.h"
-#include "toolkit/base/tools_state.h"
 #include "toolkit/templates/form_templates.h"
 
 #include <QDate>

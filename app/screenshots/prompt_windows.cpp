@@ -3,11 +3,11 @@
 #include "app/screenshots/screenshot_registry.h"
 #include "dataaccess/connection.h"
 #include "dataaccess/query.h"
+#include "toolkit/base/settings_tools.h"
+#include "toolkit/base/tools_state.h"
 #include "toolkit/boxes/message_boxes.h"
 #include "toolkit/prompts/prompt_dialog.h"
 #include "toolkit/prompts/prompts.h"
-#include "toolkit/base/settings_tools.h"
-#include "toolkit/base/tools_state.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // The selection form on a small demo farm with a few animals typed in, and the connect dialog
 // of the main server as a first multi-customer start shows it.
 #include "app/demo_farm/demo_farm.h"
-#include "app/showcase/showcase.h"
 #include "app/screenshots/screenshot_registry.h"
+#include "app/showcase/showcase.h"
 #include "dataaccess/widgets/ms_connect_dialog.h"
 #include "platform/text_file.h"
 #include "toolkit/db/db_text_tools.h"

@@ -1,8 +1,8 @@
 // The computer report and the world clocks on the message board.
 #include "app/screenshots/screenshot_registry.h"
+#include "toolkit/base/tools_state.h"
 #include "toolkit/dialogs/message_board_form.h"
 #include "toolkit/system/system_reports.h"
-#include "toolkit/base/tools_state.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 #include "dataaccess/connection.h"
 #include "dataaccess/query.h"
 #include "platform/text_file.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/db/information_table.h"
 #include "toolkit/dialogs/dialog_font.h"
 #include "toolkit/dialogs/message_board_form.h"
-#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/templates/form_templates.h"
 #include "toolkit/templates/template_controls.h"
-#include "toolkit/base/tools_state.h"
 
 #include <QDir>
 #include <QFile>

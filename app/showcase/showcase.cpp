@@ -1,6 +1,5 @@
 #include "app/showcase/showcase.h"
 
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>

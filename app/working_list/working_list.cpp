@@ -68,8 +68,7 @@ void WorkingList::deleteAll()
     m_list.Refresh();
 }
 
-HandOff WorkingList::handOff(const QString& programFolder,
-                             const std::vector<ReportColumn>& columns)
+HandOff WorkingList::handOff(const QString& programFolder, const std::vector<ReportColumn>& columns)
 {
     const QString generator = programFolder + QStringLiteral("VexaSystem.exe");
     if (!QFile::exists(generator))

@@ -3,9 +3,9 @@
 // the same statements run directly through the sqlite3 C API in the same iterations. Each
 // figure of the form carries its ratio to the raw one (x_raw).
 #include "app/demo_farm/demo_farm.h"
-#include "app/showcase/showcase.h"
 #include "app/lists/select_statements.h"
 #include "app/lists/select_texts.h"
+#include "app/showcase/showcase.h"
 #include "platform/modal_box.h"
 #include "platform/text_file.h"
 #include "platform/tones.h"

@@ -2,8 +2,8 @@
 #include "app/lists/select_texts.h"
 #include "controls/flat_button.h"
 #include "platform/end_request.h"
-#include "support/wait_for_file.h"
 #include "selection_app.h"
+#include "support/wait_for_file.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -2,7 +2,6 @@
 // library that needs a GUI application without saying so fails here, and a pinned locale.
 #include <QCoreApplication>
 #include <QLocale>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)

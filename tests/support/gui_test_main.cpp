@@ -2,7 +2,6 @@
 // caller chose another, a pinned locale and layout direction, then GoogleTest.
 #include <QApplication>
 #include <QLocale>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)

@@ -56,8 +56,8 @@ TEST_F(ToolsTest, StatementsRunOnTheLentConnectionOnlyWhileTheLoanLasts)
 
     {
         db::Connection farm;
-        auto loan = std::make_unique<toolkit::ServerConnectionLoan>(
-            tools.LendServerConnection(farm));
+        auto loan =
+            std::make_unique<toolkit::ServerConnectionLoan>(tools.LendServerConnection(farm));
         EXPECT_EQ(&tools.ServerConnection(), &farm);
         const toolkit::ServerConnectionLoan moved(std::move(*loan));
         loan.reset(); // a moved-from loan gives nothing back

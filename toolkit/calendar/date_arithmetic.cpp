@@ -1,5 +1,5 @@
-#include "toolkit/calendar/engine/calendar_engine.h"
 #include "toolkit/calendar/calendar_tools.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
 #include "toolkit/calendar/engine/conversion_error.h"
 #include "toolkit/calendar/engine/integer_text.h"
 

@@ -1,13 +1,13 @@
 #include "toolkit/db/command_store.h"
 
-#include "dataaccess/connection.h"
 #include "dataaccess/base/db_error.h"
 #include "dataaccess/base/sql_text.h"
+#include "dataaccess/connection.h"
 #include "dataaccess/table.h"
 #include "platform/error.h"
-#include "toolkit/db/db_text_tools.h"
-#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_boxes.h"
+#include "toolkit/db/db_text_tools.h"
 
 #include <QRegularExpression>
 

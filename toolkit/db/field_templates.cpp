@@ -2,9 +2,9 @@
 
 #include "dataaccess/base/db_error.h"
 #include "dataaccess/table.h"
+#include "toolkit/base/tools_state.h"
 #include "toolkit/db/command_store.h"
 #include "toolkit/db/db_text_tools.h"
-#include "toolkit/base/tools_state.h"
 
 namespace toolkit {
 

@@ -3,11 +3,11 @@
 #include "dataaccess/query.h"
 #include "dataaccess/table.h"
 #include "platform/error.h"
-#include "toolkit/db/db_text_tools.h"
-#include "toolkit/db/statement_tools.h"
+#include "toolkit/base/tools_state.h"
 #include "toolkit/boxes/message_board.h"
 #include "toolkit/boxes/message_boxes.h"
-#include "toolkit/base/tools_state.h"
+#include "toolkit/db/db_text_tools.h"
+#include "toolkit/db/statement_tools.h"
 
 namespace toolkit {
 

@@ -5,13 +5,13 @@
 #include "platform/keyboard_layout.h"
 #include "platform/modal_box.h"
 #include "platform/prompt_box.h"
-#include "toolkit/db/db_text_tools.h"
-#include "toolkit/db/statement_tools.h"
-#include "toolkit/boxes/message_boxes.h"
-#include "toolkit/prompts/focus_chain.h"
-#include "toolkit/prompts/prompt_layout.h"
 #include "toolkit/base/settings_tools.h"
 #include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_boxes.h"
+#include "toolkit/db/db_text_tools.h"
+#include "toolkit/db/statement_tools.h"
+#include "toolkit/prompts/focus_chain.h"
+#include "toolkit/prompts/prompt_layout.h"
 
 #include <QDialog>
 #include <QWidget>

@@ -2,8 +2,8 @@
 
 #include "platform/error.h"
 #include "platform/text_file.h"
-#include "toolkit/templates/template_controls.h"
 #include "toolkit/base/tools_state.h"
+#include "toolkit/templates/template_controls.h"
 
 #include <QDir>
 

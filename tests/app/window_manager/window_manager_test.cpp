@@ -1,7 +1,6 @@
 // The selection form on a real X display under a real window manager, which adds a frame the
 // form has to make room for. Run by run_under_window_manager.sh, never on the offscreen platform.
 #include "../selection_app.h"
-
 #include "platform/end_request.h"
 #include "support/scripted_box_presenter.h"
 
@@ -35,9 +34,8 @@ TEST(SelectFormUnderAWindowManager, TheWholeWindowAndTheReturnButtonFitTheWorkAr
         << "frame at " << form.frameGeometry().y() << " height " << form.frameGeometry().height();
 
     const QRect button(form.dxButton2->mapToGlobal(QPoint(0, 0)), form.dxButton2->size());
-    EXPECT_TRUE(available.contains(button))
-        << "return button at " << button.y() << ".." << button.bottom() << " of "
-        << available.bottom();
+    EXPECT_TRUE(available.contains(button)) << "return button at " << button.y() << ".."
+                                            << button.bottom() << " of " << available.bottom();
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // What the embedded engine keeps of a value written to a column of each T-SQL type a farm's
 // stores use, and how a bit field takes text.
-#include "dataaccess/connection.h"
 #include "dataaccess/base/db_error.h"
+#include "dataaccess/connection.h"
 #include "dataaccess/embedded_server.h"
 #include "dataaccess/query.h"
 #include "dataaccess/sqlite/tsql_translator.h"

@@ -6,9 +6,9 @@
 #include "support/qstring_printer.h"
 #include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
+#include "toolkit/base/tools_state.h"
 #include "toolkit/boxes/message_board.h"
 #include "toolkit/boxes/message_boxes.h"
-#include "toolkit/base/tools_state.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,11 +5,11 @@
 #include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
 #include "support/scripted_prompt_presenter.h"
-#include "toolkit/db/qstring_printer.h"
-#include "toolkit/boxes/message_boxes.h"
-#include "toolkit/prompts/prompts.h"
 #include "toolkit/base/settings_tools.h"
 #include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_boxes.h"
+#include "toolkit/db/qstring_printer.h"
+#include "toolkit/prompts/prompts.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "dataaccess/query.h"
 #include "platform/keyboard_layout.h"
 #include "support/scripted_prompt_presenter.h"
+#include "toolkit/base/settings_tools.h"
 #include "toolkit/db/db_fixture.h"
 #include "toolkit/prompts/prompts.h"
-#include "toolkit/base/settings_tools.h"
 
 #include <gmock/gmock.h>
 

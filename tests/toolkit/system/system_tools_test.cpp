@@ -1,5 +1,5 @@
-#include "toolkit/system/system_tools.h"
 #include "support/wait_for_file.h"
+#include "toolkit/system/system_tools.h"
 #include "toolkit/system/windows_version.h"
 
 #include <QFile>

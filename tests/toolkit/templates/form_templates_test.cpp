@@ -2,9 +2,9 @@
 // temporary program folder.
 #include "platform/error.h"
 #include "platform/text_file.h"
+#include "toolkit/base/tools_state.h"
 #include "toolkit/templates/form_templates.h"
 #include "toolkit/templates/template_controls.h"
-#include "toolkit/base/tools_state.h"
 
 #include <QDir>
 #include <QFile>

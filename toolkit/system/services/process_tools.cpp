@@ -1,8 +1,8 @@
 #include "toolkit/system/services/process_tools.h"
 
+#include "platform/gui/url_open.h"
 #include "platform/process_start.h"
 #include "platform/shell.h"
-#include "platform/gui/url_open.h"
 
 #include <QFileInfo>
 
