@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/db/qstring_printer.h"
+#include "support/qstring_printer.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,5 +1,5 @@
 #include "platform/xdg/desktop_entry.h"
-#include "toolkit/db/qstring_printer.h"
+#include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
 
