@@ -15,8 +15,8 @@
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QEvent>
 #include <QMenu>
-#include <QMouseEvent>
 #include <algorithm>
 
 namespace controls {
