@@ -10,8 +10,8 @@
 #include "platform/modal_box.h"
 #include "platform/process_formats.h"
 #include "platform/tones.h"
-#include "toolkit/calendar/conversion_error.h"
-#include "toolkit/calendar/integer_text.h"
+#include "toolkit/calendar/engine/conversion_error.h"
+#include "toolkit/calendar/engine/integer_text.h"
 
 #include <QActionGroup>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "controls/solar_calendar_model/date_counts.h"
 #include "controls/solar_calendar_model/date_moves.h"
 #include "controls/solar_calendar_model/number_words.h"
-#include "toolkit/calendar/integer_text.h"
+#include "toolkit/calendar/engine/integer_text.h"
 
 namespace controls {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/calendar/calendar_engine.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
 
 #include <QString>
 #include <QtGlobal>

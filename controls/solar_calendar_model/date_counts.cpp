@@ -1,7 +1,7 @@
 #include "controls/solar_calendar_model/date_counts.h"
 
-#include "toolkit/calendar/conversion_error.h"
-#include "toolkit/calendar/integer_text.h"
+#include "toolkit/calendar/engine/conversion_error.h"
+#include "toolkit/calendar/engine/integer_text.h"
 
 #include <QDate>
 #include <cstdlib>

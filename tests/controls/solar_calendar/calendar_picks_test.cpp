@@ -1,6 +1,6 @@
 #include "calendar_widget_fixture.h"
 #include "controls/solar_calendar_model/calendar_kinds.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 #include <QAction>
 #include <QComboBox>

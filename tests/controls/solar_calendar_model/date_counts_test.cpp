@@ -1,6 +1,6 @@
 #include "controls/solar_calendar_model/date_counts.h"
 #include "solar_sweep.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 #include <QDate>
 #include <gtest/gtest.h>
