@@ -3,7 +3,7 @@
 // in order, each with the value it was given.
 //
 // Input: server, database, user name, password and TDS version, separated by bytes 0xFF.
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/connection_string.h"
 #include "fuzz/support/fuzz_support.h"
 

@@ -8,11 +8,11 @@
 //
 // Input: date 1, date 2, a number of days, time 1 and time 2, separated by bytes 0xFF.
 #include "fuzz/support/fuzz_support.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/calendar/calendar_tools.h"
-#include "toolkit/calendar/conversion_error.h"
-#include "toolkit/calendar/integer_text.h"
-#include "toolkit/dialogs/message_boxes.h"
-#include "toolkit/tools_state.h"
+#include "toolkit/calendar/engine/conversion_error.h"
+#include "toolkit/calendar/engine/integer_text.h"
 
 #include <QCalendar>
 #include <QDate>

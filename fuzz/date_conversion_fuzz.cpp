@@ -6,12 +6,12 @@
 //     Gregorian calendar lacks (outside its two-digit formula's window, 1922 to 20 March 2021);
 //   - ToEnglishDate undoes it; date completion gives a date it accepts again unchanged.
 #include "fuzz/support/fuzz_support.h"
-#include "toolkit/calendar/calendar_engine.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/calendar/calendar_tools.h"
-#include "toolkit/calendar/conversion_error.h"
-#include "toolkit/calendar/integer_text.h"
-#include "toolkit/dialogs/message_boxes.h"
-#include "toolkit/tools_state.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
+#include "toolkit/calendar/engine/conversion_error.h"
+#include "toolkit/calendar/engine/integer_text.h"
 
 #include <QCalendar>
 #include <QDate>

@@ -6,8 +6,8 @@
 #include "fuzz/support/fuzz_support.h"
 #include "platform/error.h"
 #include "platform/text_file.h"
-#include "toolkit/db/connection_settings.h"
 #include "toolkit/db/db_text_tools.h"
+#include "toolkit/db/settings_files.h"
 
 #include <QFile>
 

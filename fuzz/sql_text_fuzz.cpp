@@ -1,7 +1,7 @@
 // The SQL text helpers on any text: the tokens cover the text whole and in order, a quoted
 // literal or a bracketed name is one closed token that reads back as the value, and a table
 // name comes out as closed, dot-separated parts.
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/sql_text.h"
 #include "fuzz/support/fuzz_support.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The T-SQL translation on any statement text: it either refuses with DbError or gives SQLite
 // text in which every string literal of a statement whose literals are all closed stands again,
 // unchanged and in the same order (N'…' written '…').
-#include "dataaccess/db_error.h"
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
 #include "dataaccess/sqlite/tsql_translator.h"
 #include "fuzz/support/fuzz_support.h"
 

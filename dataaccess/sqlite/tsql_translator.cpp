@@ -1,7 +1,8 @@
 #include "dataaccess/sqlite/tsql_translator.h"
 
-#include "dataaccess/db_error.h"
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
+#include "dataaccess/sqlite/column_types.h"
 
 #include <QStringList>
 #include <sqlite3.h>
@@ -52,6 +53,8 @@ public:
     Translation run()
     {
         Translation result;
+        refuseServerCode();
+        mapColumnTypes();
         renameObjects(result);
         rewriteTokens();
         const std::vector<std::pair<int, int>> statements = splitStatements(0, sigCount());
@@ -134,6 +137,75 @@ private:
         if (to > start)
             statements.emplace_back(start, to);
         return statements;
+    }
+
+    /// Stored procedures and SELECT … INTO, which SQLite would refuse with a bare syntax error.
+    void refuseServerCode() const
+    {
+        for (const auto& [from, to] : splitStatements(0, sigCount())) {
+            std::vector<QStringView> verbs{QStringView()}; // the last verb at each depth
+            for (int k = from; k < to; ++k) {
+                // CREATE OR ALTER PROCEDURE is found at its ALTER
+                if ((isWord(k, u"CREATE") || isWord(k, u"ALTER") || isWord(k, u"DROP")) &&
+                    (isWord(k + 1, u"PROCEDURE") || isWord(k + 1, u"PROC")))
+                    unsupported(QStringLiteral("stored procedures (CREATE, ALTER and DROP "
+                                               "PROCEDURE)"));
+                if (isWord(k, u"EXEC") || isWord(k, u"EXECUTE"))
+                    unsupported(QStringLiteral("running stored procedures (EXEC, EXECUTE)"));
+                if (isSymbol(k, u"(")) {
+                    verbs.emplace_back();
+                } else if (isSymbol(k, u")")) {
+                    if (verbs.size() > 1)
+                        verbs.pop_back();
+                } else if (isWord(k, u"SELECT") || isWord(k, u"INSERT") || isWord(k, u"REPLACE")) {
+                    verbs.back() = sigText(k);
+                } else if (isWord(k, u"INTO") && same(verbs.back(), u"SELECT")) {
+                    unsupported(QStringLiteral("SELECT … INTO; create the table first and fill "
+                                               "it with INSERT INTO … SELECT"));
+                }
+            }
+        }
+    }
+
+    /// Column types of CREATE TABLE and ALTER TABLE … ADD that SQLite would give an affinity
+    /// changing what is written (see column_types.h).
+    void mapColumnTypes()
+    {
+        for (const auto& [from, to] : splitStatements(0, sigCount())) {
+            const bool temporary = isWord(from + 1, u"TEMP") || isWord(from + 1, u"TEMPORARY");
+            if (isWord(from, u"CREATE") && isWord(from + (temporary ? 2 : 1), u"TABLE")) {
+                int depth = 0;
+                for (int k = from; k < to; ++k) {
+                    if (isSymbol(k, u"(") && ++depth == 1)
+                        mapColumnTypeAt(k + 1, to);
+                    else if (isSymbol(k, u")"))
+                        --depth;
+                    else if (depth == 1 && isSymbol(k, u","))
+                        mapColumnTypeAt(k + 1, to);
+                }
+            } else if (isWord(from, u"ALTER") && isWord(from + 1, u"TABLE")) {
+                for (int k = from + 2; k < to; ++k) {
+                    if (isWord(k, u"ADD"))
+                        mapColumnTypeAt(isWord(k + 1, u"COLUMN") ? k + 2 : k + 1, to);
+                }
+            }
+        }
+    }
+
+    /// The column definition starting at sig(k): its name, then its type.
+    void mapColumnTypeAt(int k, int to)
+    {
+        static const QStringList constraints{QStringLiteral("CONSTRAINT"),
+                                             QStringLiteral("PRIMARY"), QStringLiteral("UNIQUE"),
+                                             QStringLiteral("CHECK"), QStringLiteral("FOREIGN")};
+        if (k + 1 >= to || !isName(sig(k)) || sig(k + 1).kind != TokenKind::Word)
+            return;
+        if (sig(k).kind == TokenKind::Word &&
+            constraints.contains(sigText(k).toString(), Qt::CaseInsensitive))
+            return;
+        const QString stored = storedColumnType(sigText(k + 1));
+        if (!stored.isNull())
+            m_out[m_sig[k + 1]] = stored;
     }
 
     /// Owner prefixes, catalogue views and tables: dotted names are read whole.

@@ -1,4 +1,4 @@
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/sql_text.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "toolkit/calendar/calendar_tools.h"
 
-#include "toolkit/calendar/calendar_engine.h"
-#include "toolkit/calendar/integer_text.h"
-#include "toolkit/tools_state.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
+#include "toolkit/calendar/engine/integer_text.h"
 
 #include <QStringView>
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "toolkit/calendar/calendar_engine.h"
 #include "toolkit/calendar/calendar_tools.h"
-#include "toolkit/calendar/conversion_error.h"
-#include "toolkit/calendar/integer_text.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
+#include "toolkit/calendar/engine/conversion_error.h"
+#include "toolkit/calendar/engine/integer_text.h"
 
 #include <QStringView>
 #include <algorithm>

@@ -1,5 +1,5 @@
-#include "dataaccess/db_error.h"
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
 #include "dataaccess/sqlite/tsql_translator.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "calendar_fixture.h"
+#include "case_names.h"
 #include "platform/process_formats.h"
-#include "toolkit/calendar/calendar_engine.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
 
 #include <QCalendar>
 #include <QDate>
@@ -10,6 +11,8 @@ using calendar_test::CalendarFixture;
 using calendar_test::datePrefix;
 
 namespace {
+
+using calendar_test::caseName;
 
 const QString gregorianFormat = QStringLiteral("dd/MM/yyyy");
 
@@ -152,7 +155,11 @@ INSTANTIATE_TEST_SUITE_P(Formats, CalendarConvertDateFormat,
                                          Reorder{"24/01/2011", "Y/M/D", "Y/M/D", ""},
                                          Reorder{"24/01/2011", "D/M/Y", "M/D/Y", ""},
                                          Reorder{"4/1/2011", "D/M/Y", "Y/M/D", "11//2/4/"},
-                                         Reorder{"", "Y/M/D", "D/M/Y", "//"}));
+                                         Reorder{"", "Y/M/D", "D/M/Y", "//"}),
+                         [](const testing::TestParamInfo<Reorder>& info) {
+                             const auto& p = info.param;
+                             return caseName({p.text, p.from, p.to});
+                         });
 
 class CalendarIsKabise : public CalendarFixture, public testing::Test {};
 

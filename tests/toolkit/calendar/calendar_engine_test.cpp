@@ -1,5 +1,6 @@
-#include "toolkit/calendar/calendar_engine.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "case_names.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 #include <QCalendar>
 #include <QDate>
@@ -8,6 +9,8 @@
 using namespace toolkit;
 
 namespace {
+
+using calendar_test::caseName;
 
 struct Ymd {
     CalNumber year;
@@ -150,7 +153,11 @@ INSTANTIATE_TEST_SUITE_P(
                     LeapYear{dkSolar, 1469, true}, LeapYear{dkSolar, 1470, false},
                     LeapYear{dkGregorian, 1900, false}, LeapYear{dkGregorian, 2000, true},
                     LeapYear{dkGregorian, 2023, false}, LeapYear{dkGregorian, 2024, true},
-                    LeapYear{dkGregorian, 2100, false}));
+                    LeapYear{dkGregorian, 2100, false}),
+    [](const testing::TestParamInfo<LeapYear>& info) {
+        const auto& p = info.param;
+        return (p.kind == dkSolar ? "Solar" : "Gregorian") + std::to_string(p.year);
+    });
 
 // Day numbers of a common and a leap year of each calendar: every number of the year names a
 // valid date that counts back to it; 0 and numbers beyond the year name none.

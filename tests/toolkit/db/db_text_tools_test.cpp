@@ -1,7 +1,7 @@
 #include "platform/error.h"
-#include "qstring_printer.h"
-#include "toolkit/db/connection_settings.h"
+#include "support/qstring_printer.h"
 #include "toolkit/db/db_text_tools.h"
+#include "toolkit/db/settings_files.h"
 
 #include <gtest/gtest.h>
 
