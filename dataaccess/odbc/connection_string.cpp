@@ -1,6 +1,6 @@
 #include "dataaccess/odbc/connection_string.h"
 
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 
 #include <QtGlobal>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dataaccess/db_error.h"
-#include "dataaccess/engine.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/engine.h"
 #include "dataaccess/odbc/odbc_handle.h"
 
 #include <QByteArray>

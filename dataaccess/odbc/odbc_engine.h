@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dataaccess/engine.h"
+#include "dataaccess/base/engine.h"
 #include "dataaccess/odbc/connection_string.h"
 
 #include <memory>

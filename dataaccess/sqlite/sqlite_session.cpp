@@ -1,6 +1,7 @@
 #include "dataaccess/sqlite/sqlite_session.h"
 
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/sqlite/column_types.h"
 #include "dataaccess/sqlite/sqlite_catalogue.h"
 #include "dataaccess/sqlite/tsql_translator.h"
 
@@ -27,11 +28,7 @@ QString errorText(sqlite3* db)
 /// "nvarchar").
 QString declaredType(const char* declared)
 {
-    QString type = QString::fromUtf8(declared != nullptr ? declared : "");
-    const qsizetype paren = type.indexOf(u'(');
-    if (paren >= 0)
-        type.truncate(paren);
-    return type.trimmed().toLower();
+    return tsqlColumnType(QString::fromUtf8(declared != nullptr ? declared : ""));
 }
 
 void bind(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& value)

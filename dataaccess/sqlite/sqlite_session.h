@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dataaccess/engine.h"
+#include "dataaccess/base/engine.h"
 
 #include <QString>
 
@@ -37,5 +37,10 @@ private:
     QString m_folder;
     qint64 m_rowsAffected = -1;
 };
+
+/// Opens database Database of the embedded server "sqlite:FOLDER": the file FOLDER/Database.db
+/// (the name found without regard to letter case), never created; "master" always opens.
+/// Raises DbError when the folder or the file does not exist or cannot be opened.
+std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings);
 
 } // namespace db::sqlite

@@ -1,6 +1,6 @@
 #include "dataaccess/connection.h"
 #include "dataaccess/data_source.h"
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/embedded_server.h"
 #include "dataaccess/table.h"
 

@@ -1,4 +1,4 @@
-#include "dataaccess/connection_settings.h"
+#include "dataaccess/base/connection_settings.h"
 #include "platform/keyboard_layout.h"
 #include "platform/process_formats.h"
 #include "toolkit/tools.h"
@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -43,20 +44,26 @@ TEST_F(ToolsTest, CreationGivesTheStateItsFirstValues)
     EXPECT_EQ(QDir(db::applicationPath()), QDir(m_dir.path())); // embedded servers beside it
 }
 
-TEST_F(ToolsTest, BeforeTheDataModuleStatementsRunOnTheToolkitsOwnConnection)
+TEST_F(ToolsTest, StatementsRunOnTheLentConnectionOnlyWhileTheLoanLasts)
 {
     toolkit::TTools tools(m_dir.path());
     tools.FormCreate();
-    db::Connection* own = tools.ServerConnection();
-    ASSERT_NE(own, nullptr);
+    db::Connection* own = &tools.ServerConnection();
     EXPECT_FALSE(own->Connected());
     EXPECT_EQ(own->Database, "master");
     EXPECT_EQ(own->UserName, "sa");
     EXPECT_FALSE(own->LoginPrompt);
 
-    db::Connection farm;
-    tools.ServerConnection() = &farm;
-    EXPECT_EQ(tools.state().ServerConnection, &farm);
+    {
+        db::Connection farm;
+        auto loan = std::make_unique<toolkit::ServerConnectionLoan>(
+            tools.LendServerConnection(farm));
+        EXPECT_EQ(&tools.ServerConnection(), &farm);
+        const toolkit::ServerConnectionLoan moved(std::move(*loan));
+        loan.reset(); // a moved-from loan gives nothing back
+        EXPECT_EQ(&tools.ServerConnection(), &farm);
+    }
+    EXPECT_EQ(&tools.ServerConnection(), own);
 }
 
 TEST_F(ToolsTest, ShowingTheBoardRestoresThePersianKeyboardAndFormats)

@@ -1,15 +1,15 @@
 #include "toolkit/db/connection_settings_tools.h"
 
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/sql_text.h"
 #include "platform/end_request.h"
 #include "platform/error.h"
 #include "platform/keyboard_layout.h"
 #include "platform/modal_box.h"
 #include "platform/text_file.h"
-#include "toolkit/db/connection_settings.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/base/work_folders.h"
 #include "toolkit/db/customer_chooser.h"
-#include "toolkit/tools_state.h"
-#include "toolkit/work_folders.h"
+#include "toolkit/db/settings_files.h"
 
 #include <cstdlib>
 

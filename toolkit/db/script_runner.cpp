@@ -7,9 +7,9 @@
 #include "toolkit/db/script_batches.h"
 #include "toolkit/db/statement_text.h"
 #include "toolkit/db/statement_tools.h"
-#include "toolkit/dialogs/message_board.h"
-#include "toolkit/dialogs/message_boxes.h"
-#include "toolkit/tools_state.h"
+#include "toolkit/boxes/message_board.h"
+#include "toolkit/boxes/message_boxes.h"
+#include "toolkit/base/tools_state.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 // The FreeTDS connection string built from the four settings: the server forms farms use, the
 // quoting of values, and refusal of what the driver manager and FreeTDS would read differently.
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/connection_string.h"
 
 #include <QStringList>

@@ -1,7 +1,7 @@
 // What FreeTDS itself makes of the connection string: a stand-in server on loopback answers
 // the pre-login, reads the login record the real driver sends, and hangs up. The user name,
 // password and database in that record must be exactly the settings, however hostile.
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/driver_catalog.h"
 #include "dataaccess/odbc/odbc_engine.h"
 #include "stand_in_server.h"

@@ -3,7 +3,7 @@
 // login timeout, so that neither can hang the start-up. Likewise a server that logs the program
 // in and then stops answering ends the statement after the statement timeout, and one that
 // drops the connection ends it at once.
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/odbc_engine.h"
 #include "stand_in_server.h"
 

@@ -1,7 +1,7 @@
 // The embedded engine when things go wrong around it: a NUL in a statement, the database file
 // taken away while the program runs, another workstation holding the write lock.
 #include "dataaccess/connection.h"
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/embedded_server.h"
 #include "dataaccess/query.h"
 

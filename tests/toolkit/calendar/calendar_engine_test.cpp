@@ -1,5 +1,5 @@
-#include "toolkit/calendar/calendar_engine.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 #include <QCalendar>
 #include <QDate>
@@ -256,6 +256,20 @@ TEST(CalendarEngineSplitJoin, FieldThatIsNotAnIntegerRaises)
     for (const char* text :
          {"1389/1x/04", "x/01/01", "1389/01/", "1389/01/04 ", "1389/99999999999/1"})
         EXPECT_THROW(CalConvertText(QString::fromUtf8(text), dkSolar), ConversionError) << text;
+}
+
+// A field is never read twice: a text short of a "/" lacks its day (or month and day).
+TEST(CalendarEngineSplitJoin, MissingFieldRaises)
+{
+    for (const char* text : {"1389/05", "1389", "1389/", "2011/01", " 1389 "}) {
+        CalNumber year = 0;
+        CalNumber month = 0;
+        CalNumber day = 0;
+        EXPECT_THROW(CalSplitDate(QString::fromUtf8(text), year, month, day), ConversionError)
+            << text;
+        EXPECT_THROW(CalConvertText(QString::fromUtf8(text), dkSolar), ConversionError) << text;
+        EXPECT_THROW(CalConvertText(QString::fromUtf8(text), dkGregorian), ConversionError) << text;
+    }
 }
 
 TEST(CalendarEngineSplitJoin, JoinPadsMonthAndDayOnly)

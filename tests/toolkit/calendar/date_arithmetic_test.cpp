@@ -1,5 +1,5 @@
 #include "calendar_fixture.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 #include <QDate>
 
@@ -93,7 +93,8 @@ TEST_F(CalendarDayArithmetic, NDayFromDateOfADateTheCalendarLacksRaises)
 
 TEST_F(CalendarDayArithmetic, TextsThatAreNotSolarDateTextsRaise)
 {
-    for (const char* text : {"1389/1/4", "1389/13/01", "1389/00/01", "", "x389/01/01"})
+    for (const char* text :
+         {"1389/1/4", "1389/13/01", "1389/00/01", "", "x389/01/01", "-389/01/01", "1389/01/-1"})
         EXPECT_THROW(calendar.DaySubDateWithOutCheckDate(QString::fromUtf8(text),
                                                          QStringLiteral("1389/01/01"), false),
                      ConversionError)
@@ -130,6 +131,44 @@ INSTANTIATE_TEST_SUITE_P(Dates, CalendarSubDate,
                                          Difference{"1389/03/02", "1389/01/01", "02/01"},
                                          Difference{"1391/01/01", "1389/01/01", "24/00"},
                                          Difference{"89/1/4", "1389/01/04", "00/00"}));
+
+struct Uncountable {
+    const char* name;
+    const char* date1;
+    const char* date2;
+};
+
+class CalendarSubDateUncountable : public CalendarFixture,
+                                   public testing::TestWithParam<Uncountable> {};
+
+// A typed date that fails its check goes on as typed; the fields it then holds must still be
+// those of a date text before they are counted with, in either order.
+TEST_P(CalendarSubDateUncountable, RaisesTheConversionError)
+{
+    const QString date1 = QString::fromUtf8(GetParam().date1);
+    const QString date2 = QString::fromUtf8(GetParam().date2);
+    EXPECT_THROW(calendar.SubDate(date1, date2), ConversionError);
+    EXPECT_THROW(calendar.SubDate(date2, date1), ConversionError);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, CalendarSubDateUncountable,
+    testing::Values(Uncountable{"MonthOfNineDigits", "1/100000000/1", "1/1/1"},
+                    Uncountable{"YearAtTheIntegerLimit", "2147483647/1/1", "1389/01/01"},
+                    Uncountable{"DayOfThreeDigits", "1389/01/100", "1389/01/01"},
+                    Uncountable{"YearOfFiveDigits", "13890/01/01", "1389/01/01"},
+                    Uncountable{"NegativeMonth", "1389/-1/01", "1389/01/01"},
+                    Uncountable{"DayMissing", "1389/05", "1389/01/01"},
+                    Uncountable{"MonthAndDayMissing", "1389", "1389/01/01"}),
+    [](const testing::TestParamInfo<Uncountable>& info) { return std::string(info.param.name); });
+
+TEST_F(CalendarDayArithmetic, SubDateCountsAnInvalidDateThatTheTextCanHoldAfterItsMessage)
+{
+    EXPECT_EQ(calendar.SubDate(QStringLiteral("1389/13/05"), QStringLiteral("1389/01/01")),
+              QStringLiteral("12/04"));
+    EXPECT_EQ(shownTexts(), QStringList{datePrefix(QStringLiteral("1389/13/05")) +
+                                        QStringLiteral("ماه صحيح نيست")});
+}
 
 struct DateNumber {
     const char* typed;

@@ -1,6 +1,6 @@
 #include "calendar_fixture.h"
 #include "platform/process_formats.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 using calendar_test::CalendarFixture;
 using calendar_test::datePrefix;

@@ -1,5 +1,5 @@
 #include "calendar_fixture.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 #include <limits>
 

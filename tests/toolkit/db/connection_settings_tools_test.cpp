@@ -2,10 +2,10 @@
 #include "platform/keyboard_layout.h"
 #include "platform/text_file.h"
 #include "support/file_mode_watch.h"
-#include "toolkit/db/connection_settings.h"
 #include "toolkit/db/connection_settings_tools.h"
 #include "toolkit/db/customer_chooser.h"
 #include "toolkit/db/db_text_tools.h"
+#include "toolkit/db/settings_files.h"
 
 #include <functional>
 
