@@ -121,6 +121,12 @@ struct RefusedCase {
     const char* dir; ///< ~ stands for the home folder, @ for the temporary folder
 };
 
+/// The case's name, in test listings.
+void PrintTo(const RefusedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class DelDirRefusalTest : public DelDirTest, public ::testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(DelDirRefusalTest, RefusesAndTheHomeFolderSurvives)
@@ -218,6 +224,12 @@ struct UnwritableCase {
     const char* name;
     const char* target;
 };
+
+/// The case's name, in test listings.
+void PrintTo(const UnwritableCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FileCopyUnwritableTest : public TempFolder,
                                public ::testing::WithParamInterface<UnwritableCase> {};
