@@ -1,8 +1,8 @@
 #include "app/data_module.h"
 
-#include "app/select_texts.h"
+#include "app/lists/select_texts.h"
 #include "platform/end_request.h"
-#include "toolkit/error_report.h"
+#include "toolkit/base/error_report.h"
 #include "toolkit/tools.h"
 
 #include <QCoreApplication>
@@ -18,6 +18,8 @@ TDM::TDM(toolkit::TTools& tools, QObject* parent)
     // goes on without a farm connection.
     toolkit::guarded([this] { DataModuleCreate(); });
 }
+
+TDM::~TDM() = default;
 
 void TDM::DataModuleCreate()
 {
@@ -38,7 +40,9 @@ void TDM::DataModuleCreate()
         MConct.Connect();
         QCoreApplication::processEvents();
 
-        m_tools.ServerConnection() = &MConct;
+        m_connectionLoan.reset(); // a loan ending gives the toolkit its own connection back
+        m_connectionLoan =
+            std::make_unique<toolkit::ServerConnectionLoan>(m_tools.LendServerConnection(MConct));
         if (!m_tools.IsTableExist(QStringLiteral("2Tarvex"))) {
             m_tools.ShowBoxMessage(QString());
             m_tools.DoScriptFromfile(texts::kBuildTablesTitle,

@@ -6,10 +6,12 @@
 #include "dataaccess/table.h"
 
 #include <QObject>
+#include <memory>
 
 namespace toolkit {
 class TTools;
-}
+class ServerConnectionLoan;
+} // namespace toolkit
 
 namespace app {
 
@@ -22,8 +24,9 @@ public:
     explicit TDM(toolkit::TTools& tools, QObject* parent = nullptr);
 
     /// Connects to the farm with the settings of FindConStr, lends the connection to the
-    /// toolkit, creates the working table from "Create.List" when it is missing and opens it.
-    /// Any failure after the settings were found shows one message and requests the end.
+    /// toolkit for the data module's lifetime, creates the working table from "Create.List" when it
+    /// is missing and opens it. Any failure after the settings were found shows one message and
+    /// requests the end.
     void DataModuleCreate();
 
     db::Connection MConct;
@@ -32,8 +35,12 @@ public:
     db::Query QAskGeneral; ///< the animal lookup
     db::Query qAskMain;    ///< the INSERT of the working list
 
+    ~TDM() override;
+
 private:
     toolkit::TTools& m_tools;
+    /// Declared after MConct: the toolkit has its own connection back before MConct goes.
+    std::unique_ptr<toolkit::ServerConnectionLoan> m_connectionLoan;
 };
 
 } // namespace app

@@ -1,13 +1,12 @@
-// The program entry: the selection form, then the toolkit object, then the data module, with
-// pending window messages processed between, then the event loop.
-#include "app/data_module.h"
-#include "app/select_form.h"
+// The program entry: the production boxes and connect dialog, the program's objects in their
+// order, then the event loop.
+#include "app/selection_program.h"
 #include "dataaccess/widgets/ms_connect_dialog.h"
 #include "platform/end_request.h"
+#include "toolkit/base/error_report.h"
 #include "toolkit/dialogs/qt_box_presenter.h"
 #include "toolkit/dialogs/qt_folder_chooser.h"
-#include "toolkit/error_report.h"
-#include "toolkit/tools.h"
+#include "toolkit/prompts/qt_prompt_presenter.h"
 
 #include <QApplication>
 
@@ -27,12 +26,6 @@ public:
     }
 };
 
-void processPendingMessages()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -42,23 +35,16 @@ int main(int argc, char* argv[])
     QApplication::setLayoutDirection(Qt::RightToLeft);
     toolkit::QtBoxPresenter boxes;
     platform::setBoxPresenter(&boxes);
+    toolkit::QtPromptPresenter prompts;
+    platform::setPromptPresenter(&prompts);
     toolkit::QtFolderChooser folders;
     platform::setFolderChooser(&folders);
     db::installConnectDialog();
 
-    app::TSelectForm SelectForm;
-    processPendingMessages();
-
-    toolkit::TTools Tools(QCoreApplication::applicationDirPath());
-    Tools.FormCreate();
-
-    app::TDM DM(Tools);
-    SelectForm.attach(Tools, DM);
-    processPendingMessages();
-
-    if (!platform::endRequested())
-        SelectForm.show();
+    app::SelectionProgram program(QCoreApplication::applicationDirPath());
+    program.show();
     const int code = platform::runEventLoop();
+    platform::setPromptPresenter(nullptr);
     platform::setFolderChooser(nullptr);
     platform::setBoxPresenter(nullptr);
     return code;

@@ -1,24 +1,21 @@
 #include "app/select_form.h"
 
 #include "app/data_module.h"
-#include "app/report_definition.h"
+#include "app/lists/select_texts.h"
 #include "app/select_grid_columns.h"
-#include "app/select_statements.h"
-#include "app/select_texts.h"
+#include "app/working_list/working_list.h"
 #include "controls/flat_button.h"
 #include "controls/gradient_label.h"
 #include "dataaccess/grid/grid_model.h"
 #include "platform/end_request.h"
-#include "platform/text_file.h"
+#include "toolkit/base/error_report.h"
 #include "toolkit/dialogs/dialog_font.h"
-#include "toolkit/error_report.h"
 #include "toolkit/tools.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,9 +23,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace app {
 namespace {
@@ -78,6 +77,22 @@ bool isEnter(QChar key)
 {
     return key == QChar(13);
 }
+
+/// The grid's cells keep two pixels between their text and their lines, as the grid whose column
+/// widths the form keeps did; the style's own margin is wider and cut the narrow columns short.
+class GridCellStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        // An item view's text margin is this metric plus one.
+        if (metric == PM_FocusFrameHMargin)
+            return kCellTextMargin - 1;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    static constexpr int kCellTextMargin = 2;
+};
 
 } // namespace
 
@@ -202,6 +217,9 @@ void TSelectForm::buildPanel()
 void TSelectForm::buildGrid()
 {
     CRDBGrid1 = new QTableView(this);
+    auto* cells = new GridCellStyle;
+    cells->setParent(CRDBGrid1);
+    CRDBGrid1->setStyle(cells);
     CRDBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     CRDBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     CRDBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -224,6 +242,7 @@ void TSelectForm::attach(toolkit::TTools& tools, TDM& dm)
 {
     m_tools = &tools;
     m_dm = &dm;
+    m_list = std::make_unique<WorkingList>(dm.T2Tarvex, dm.QAskGeneral, dm.qAskMain, tools, tools);
     m_gridModel = std::make_unique<db::GridModel>(dm.D2Tarvex, selectGridColumns());
     CRDBGrid1->setModel(m_gridModel.get());
     for (const db::GridColumn& column : m_gridModel->columns())
@@ -297,11 +316,38 @@ void TSelectForm::FormShow()
     if (!m_tools)
         return;
     CheckBox1->setChecked(m_tools->IsTableExist(QStringLiteral("P_Work")));
-    // The window, its frame included, covers the work area from the top of the screen.
+    fitToWorkArea();
+}
+
+void TSelectForm::fitToWorkArea()
+{
+    // The window, its frame included, covers the work area from the top of the screen. A window
+    // manager tells the frame's size only after the window is mapped, so this runs again when
+    // it does (see moveEvent and resizeEvent).
+    const QWindow* window = windowHandle();
+    m_fittedFrame = window ? window->frameMargins() : QMargins();
     const QRect desk = m_tools->state().DeskSize;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    move(desk.left(), 0);
-    resize(desk.size() - frame);
+    const QRect frame(desk.left(), 0, desk.width(), desk.height());
+    setGeometry(frame.marginsRemoved(m_fittedFrame));
+}
+
+void TSelectForm::refitWhenTheFrameChanged()
+{
+    const QWindow* window = windowHandle();
+    if (m_shown && m_tools && window && window->frameMargins() != m_fittedFrame)
+        fitToWorkArea();
+}
+
+void TSelectForm::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    refitWhenTheFrameChanged();
+}
+
+void TSelectForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    refitWhenTheFrameChanged();
 }
 
 bool TSelectForm::eventFilter(QObject* watched, QEvent* event)
@@ -337,10 +383,10 @@ void TSelectForm::edit2KeyPress(QChar& Key)
 
 void TSelectForm::keyPress(LookupEntry entry, QChar key)
 {
-    if (!m_dm)
+    if (!m_list)
         return;
     if (!isEnter(key)) {
-        m_dm->T2Tarvex.Refresh();
+        m_list->refresh();
         return;
     }
     lookUp(entry);
@@ -354,77 +400,52 @@ void TSelectForm::lookUp(LookupEntry entry)
     const std::optional<QString> sexItem =
         sex == 0 || sex == 1 ? std::optional<QString>(rg1Items->button(sex)->text()) : std::nullopt;
 
-    db::Query& query = m_dm->QAskGeneral;
-    query.Close();
-    query.setSQL(lookupStatement(entry, edit->text(), sexItem));
-    query.Open();
-    if (query.IsEmpty()) {
+    const LookupOutcome outcome =
+        m_list->lookUp(entry, edit->text(), sexItem, CheckBox1->isChecked());
+    if (outcome.found == 0) {
         lblWarmLab->setText(texts::kWrongNumber);
         m_tools->WarningSound();
         return;
     }
-
-    int found = 0;
-    m_dm->T2Tarvex.Refresh();
-    for (query.First(); !query.Eof(); query.Next()) {
-        const QString serial = query.FieldByName(QStringLiteral("Serial")).AsString();
-        m_dm->T2Tarvex.First();
-        if (m_dm->T2Tarvex.Locate(QStringLiteral("Serial"), {serial})) {
-            lblWarmLab->setText(texts::kAlreadyListed);
-            m_tools->WarningSound();
-        } else {
-            InsertList(serial);
-            lblWarmLab->clear();
-        }
-        ++found;
-    }
-    if (found > 1) {
-        lblWarmLab->setText(QString::number(found) + texts::kAnimalsFound);
+    // One warning tone for each animal the list held already, and one when the number named
+    // several animals; the line shows the last warning.
+    for (int i = 0; i < outcome.alreadyListed; ++i)
         m_tools->WarningSound();
+    if (outcome.found > 1) {
+        lblWarmLab->setText(QString::number(outcome.found) + texts::kAnimalsFound);
+        m_tools->WarningSound();
+    } else if (outcome.alreadyListed == 1) {
+        lblWarmLab->setText(texts::kAlreadyListed);
     }
     edit->selectAll();
-    m_dm->T2Tarvex.Refresh();
 }
 
 void TSelectForm::InsertList(const QString& Ser)
 {
-    db::Query& statement = m_dm->qAskMain;
-    statement.Close();
-    statement.setSQL(insertListStatement(Ser, CheckBox1->isChecked()));
-    statement.ExecSQL();
+    m_list->insert(Ser, CheckBox1->isChecked());
 }
 
 void TSelectForm::dxButton4Click()
 {
     toolkit::guarded([this] {
-        if (!m_dm || m_dm->T2Tarvex.IsEmpty())
-            return;
-        m_dm->T2Tarvex.Delete();
-        m_dm->T2Tarvex.Refresh();
+        if (m_list)
+            m_list->deleteCurrent();
     });
 }
 
 void TSelectForm::dxButton3Click()
 {
     toolkit::guarded([this] {
-        if (!m_dm || m_dm->T2Tarvex.IsEmpty())
-            return;
-        m_tools->ExecSql(QStringLiteral("delete from [2Tarvex]"));
-        m_dm->T2Tarvex.Refresh();
+        if (m_list)
+            m_list->deleteAll();
     });
 }
 
 void TSelectForm::dxButton1Click()
 {
     toolkit::guarded([this] {
-        if (!m_tools)
+        if (!m_list)
             return;
-        const QString folder = m_tools->AppPath();
-        const QString generator = folder + QStringLiteral("VexaSystem.exe");
-        if (!QFile::exists(generator)) {
-            m_tools->ShowMsg(texts::kReportSystemMissing);
-            return;
-        }
         std::vector<ReportColumn> visible;
         const QHeaderView* header = CRDBGrid1->horizontalHeader();
         for (int shown = 0; shown < header->count(); ++shown) {
@@ -433,10 +454,8 @@ void TSelectForm::dxButton1Click()
                 visible.push_back({m_gridModel->shownTitle(column),
                                    m_gridModel->columns()[std::size_t(column)].fieldName});
         }
-        const QString definition = folder + QStringLiteral("CSVReport.JSC");
-        platform::writeTextFile(definition, reportDefinitionLines(visible));
-        platform::writeTextFile(folder + QStringLiteral("PassedReportName.txt"), {definition});
-        m_tools->ExecuteFile(generator);
+        if (m_list->handOff(m_tools->AppPath(), visible) == HandOff::GeneratorMissing)
+            m_tools->ShowMsg(texts::kReportSystemMissing);
     });
 }
 

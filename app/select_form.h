@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -27,6 +28,7 @@ class TTools;
 namespace app {
 
 class TDM;
+class WorkingList;
 enum class LookupEntry;
 
 /// The selection form, the program's main form: the operator types an animal's body number or
@@ -79,6 +81,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -88,13 +92,18 @@ private:
     void lookUp(LookupEntry entry);
     void followCurrentRow();
     void applyColumnWidths();
+    /// Places the window, frame included, on the desktop work area.
+    void fitToWorkArea();
+    void refitWhenTheFrameChanged();
 
     toolkit::TTools* m_tools = nullptr;
     TDM* m_dm = nullptr;
+    std::unique_ptr<WorkingList> m_list;
     std::unique_ptr<db::GridModel> m_gridModel;
     std::vector<int> m_columnWidths; ///< pixels, one a grid column
     bool m_applyingWidths = false;
     bool m_shown = false;
+    QMargins m_fittedFrame; ///< the window manager's frame the last fit allowed for
 };
 
 } // namespace app

@@ -1,7 +1,8 @@
 #include "dataaccess/connection.h"
 
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/odbc_engine.h"
+#include "dataaccess/sqlite/sqlite_session.h"
 
 #include <QStringList>
 

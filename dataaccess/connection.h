@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dataaccess/connection_settings.h"
-#include "dataaccess/engine.h"
+#include "dataaccess/base/connection_settings.h"
+#include "dataaccess/base/engine.h"
 
 #include <QObject>
 #include <QString>

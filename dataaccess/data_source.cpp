@@ -1,6 +1,6 @@
 #include "dataaccess/data_source.h"
 
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/table.h"
 
 namespace db {

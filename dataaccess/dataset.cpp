@@ -1,7 +1,7 @@
 #include "dataaccess/dataset.h"
 
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/connection.h"
-#include "dataaccess/db_error.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "dataaccess/field.h"
 
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/dataset.h"
-#include "dataaccess/db_error.h"
 
 #include <QStringList>
 
@@ -128,6 +128,17 @@ void Field::setAsString(const QString& text)
         return;
     }
     bool ok = false;
+    if (m_info.declaredType == u"bit") {
+        // A bit also takes the words its values are shown as.
+        if (number.compare(u"True", Qt::CaseInsensitive) == 0) {
+            setValue(qint64(1));
+            return;
+        }
+        if (number.compare(u"False", Qt::CaseInsensitive) == 0) {
+            setValue(qint64(0));
+            return;
+        }
+    }
     if (integer) {
         const qint64 value = number.toLongLong(&ok);
         if (!ok)

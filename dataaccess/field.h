@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dataaccess/engine.h"
+#include "dataaccess/base/engine.h"
 
 #include <QString>
 #include <QVariant>
@@ -36,8 +36,8 @@ public:
 
     /// Writes the text into the edit buffer, converted to the field's kind: a number for
     /// integer, real, decimal and bit columns (DbError when the text is no number; an empty
-    /// text writes null), the text itself otherwise. DbError unless the dataset is inserting
-    /// or editing.
+    /// text writes null; a bit also takes "True" and "False" in any letter case), the text
+    /// itself otherwise. DbError unless the dataset is inserting or editing.
     void setAsString(const QString& text);
     /// Writes a value as it stands into the edit buffer; same state rule as setAsString.
     void setValue(const QVariant& value);

@@ -1,8 +1,8 @@
 #include "dataaccess/query.h"
 
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
 #include "dataaccess/connection.h"
-#include "dataaccess/db_error.h"
-#include "dataaccess/sql_text.h"
 #include "platform/text_file.h"
 
 namespace db {

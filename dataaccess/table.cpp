@@ -1,8 +1,8 @@
 #include "dataaccess/table.h"
 
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
 #include "dataaccess/connection.h"
-#include "dataaccess/db_error.h"
-#include "dataaccess/sql_text.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -46,6 +46,11 @@ void Table::Refresh()
 {
     if (!Active())
         throw DbError(QStringLiteral("The table %1 is not open.").arg(m_tableName));
+    // Rows read since nothing was written to the database, by this connection or another, are
+    // still what a new read would give.
+    if (State() == DatasetState::Browse && m_readStamp && connection() != nullptr &&
+        connection()->session().changeStamp() == m_readStamp)
+        return;
     read(currentIdentity(), currentRow());
 }
 
@@ -59,7 +64,10 @@ void Table::read(const QVariant& keepIdentity, int keepRow)
 {
     if (connection() == nullptr)
         throw DbError(QStringLiteral("The table's connection no longer exists."));
-    m_identityExpression = connection()->session().rowIdentityExpression();
+    EngineSession& session = connection()->session();
+    m_identityExpression = session.rowIdentityExpression();
+    // Taken before the rows: a change that lands during the read is read again next time.
+    m_readStamp = session.changeStamp();
     std::unique_ptr<Cursor> cursor = run(selectStatement(m_identityExpression), {});
     if (!cursor)
         throw DbError(QStringLiteral("The table %1 returned no rows to open.").arg(m_tableName));

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
+#include <optional>
 
 namespace db {
 
@@ -76,6 +77,8 @@ private:
     QString m_filter;
     bool m_filtered = false;
     QString m_identityExpression;
+    /// Where the database stood when the rows were read; nullopt when the engine cannot tell.
+    std::optional<ChangeStamp> m_readStamp;
     /// Every row read, its identity in front of its field values.
     std::vector<std::vector<QVariant>> m_allRows;
     /// For each shown row, its index in m_allRows.

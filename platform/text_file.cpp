@@ -8,6 +8,12 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -24,31 +30,77 @@ QString shownPath(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+bool startsWithMark(const QByteArray& bytes)
+{
+    return bytes.startsWith(utf8Bom) || bytes.startsWith(utf16LeBom) ||
+           bytes.startsWith(utf16BeBom);
+}
+
 /// The file's bytes: the text in the code page, or UTF-8 behind a mark when the code page
-/// cannot hold every character.
+/// cannot hold every character or its bytes would be read back as another encoding (in
+/// windows-1256 U+06D2 U+200F is FF FE, "ï»؟" is EF BB BF).
 QByteArray encodeText(const QString& text)
 {
     QStringEncoder encoder(g_codePage.toLatin1().constData());
     QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError())
+    if (!encoder.hasError() && !startsWithMark(bytes))
         return bytes;
     return utf8Bom + text.toUtf8();
+}
+
+/// Decodes what follows a mark; a U+FEFF there is the text's own first character and stays.
+QString decodeAfterMark(const QByteArray& bytes, qsizetype markSize,
+                        QStringConverter::Encoding encoding)
+{
+    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes.mid(markSize));
 }
 
 QString decodeText(const QByteArray& bytes)
 {
     if (bytes.startsWith(utf8Bom))
-        return QString::fromUtf8(bytes.mid(utf8Bom.size()));
-    if (bytes.startsWith(utf16LeBom)) {
-        QStringDecoder decoder(QStringConverter::Utf16LE);
-        return decoder.decode(bytes.mid(utf16LeBom.size()));
-    }
-    if (bytes.startsWith(utf16BeBom)) {
-        QStringDecoder decoder(QStringConverter::Utf16BE);
-        return decoder.decode(bytes.mid(utf16BeBom.size()));
-    }
+        return decodeAfterMark(bytes, utf8Bom.size(), QStringConverter::Utf8);
+    if (bytes.startsWith(utf16LeBom))
+        return decodeAfterMark(bytes, utf16LeBom.size(), QStringConverter::Utf16LE);
+    if (bytes.startsWith(utf16BeBom))
+        return decodeAfterMark(bytes, utf16BeBom.size(), QStringConverter::Utf16BE);
     QStringDecoder decoder(g_codePage.toLatin1().constData());
     return decoder.decode(bytes);
+}
+
+/// The lines, each ended by CR LF, as the file's bytes.
+QByteArray fileBytes(const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    return encodeText(text);
+}
+
+Error cannotWrite(const QString& path, const QString& reason)
+{
+    return Error(
+        QStringLiteral("The file \"%1\" cannot be written: %2").arg(shownPath(path), reason));
+}
+
+/// Writes all the bytes to the open file and makes them durable; false with errno set when
+/// that fails.
+bool writeAndSync(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<std::size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return ::fsync(fd) == 0;
 }
 
 } // namespace
@@ -67,23 +119,42 @@ void setTextCodePage(const QString& name)
 
 void writeTextFile(const QString& path, const QStringList& lines)
 {
-    QString text;
-    for (const QString& line : lines) {
-        text += line;
-        text += QLatin1String("\r\n");
-    }
-    const QByteArray bytes = encodeText(text);
-
+    const QByteArray bytes = fileBytes(lines);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("The file \"%1\" cannot be written: %2")
-                        .arg(shownPath(path), file.errorString()));
+        throw cannotWrite(path, file.errorString());
     // QSaveFile::commit() renames a temporary file whose buffered data failed to reach the disk
     // (a full disk, a size limit) and reports success, so the flush is checked first; the
     // temporary file goes with the object and the old file stays as it was.
     if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        throw Error(QStringLiteral("The file \"%1\" cannot be written: %2")
-                        .arg(shownPath(path), file.errorString()));
+        throw cannotWrite(path, file.errorString());
+}
+
+void writePrivateTextFile(const QString& path, const QStringList& lines)
+{
+    const QByteArray bytes = fileBytes(lines);
+    // QSaveFile makes a new file's temporary file with the default mode and narrows it only
+    // later, so another user could open it in between: mkostemp makes it owner-only at once.
+    const QByteArray target = QFile::encodeName(path);
+    QByteArray temporary = target + QByteArrayLiteral(".XXXXXX");
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        throw cannotWrite(path, QString::fromLocal8Bit(std::strerror(errno)));
+    // Owner-only whatever the umask left; a permission that cannot be set fails the write.
+    bool written = ::fchmod(fd, S_IRUSR | S_IWUSR) == 0 && writeAndSync(fd, bytes);
+    int error = errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (written && ::rename(temporary.constData(), target.constData()) != 0) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        ::unlink(temporary.constData()); // the old file stays as it was
+        throw cannotWrite(path, QString::fromLocal8Bit(std::strerror(error)));
+    }
 }
 
 QString readTextFile(const QString& path)

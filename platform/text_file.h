@@ -13,8 +13,15 @@ void setTextCodePage(const QString& name);
 
 /// Writes the lines in the 8-bit code page, without a byte-order mark, each ended by CR LF,
 /// replacing the file whole (a temporary file beside it, then a rename). A text the code page
-/// cannot hold whole is written as UTF-8 with a byte-order mark instead. Raises Error on failure.
+/// cannot hold whole, or that would not read back as written (it begins with U+FEFF, or its
+/// first bytes in the code page are those of a byte-order mark), is written as UTF-8 with a
+/// byte-order mark instead. Raises Error on failure.
 void writeTextFile(const QString& path, const QStringList& lines);
+
+/// As writeTextFile, for a file holding a secret: the file, and the temporary file it is made
+/// from, can be read and written by their owner only from the moment they exist. A permission
+/// that cannot be set fails the write.
+void writePrivateTextFile(const QString& path, const QStringList& lines);
 
 /// Reads a text file: a UTF-8 or UTF-16 (either byte order) byte-order mark is honoured,
 /// otherwise the 8-bit code page is decoded. Raises Error when the file cannot be read.

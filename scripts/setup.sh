@@ -18,14 +18,21 @@ packages=(
   libpulse-dev
   # the X bell and keyboard groups; opening documents in their associated program
   libx11-dev xdg-utils
-  # the icons of file types: the MIME database and Debian's default icon theme
-  shared-mime-info adwaita-icon-theme
-  # fonts with Persian glyphs
-  fonts-noto-core fonts-dejavu-core
-  # headless screenshots and the demo without a display
-  xvfb xauth x11-utils
+  # fonts with Persian glyphs; fonts-wine has a Tahoma with Tahoma's metrics and Arabic letters
+  fonts-noto-core fonts-dejavu-core fonts-wine
+  # headless screenshots and the demo without a display; a window manager for the form's test
+  xvfb xauth x11-utils openbox
+  # the icons of file types: Debian's default icon theme (the MIME database is above)
+  adwaita-icon-theme
   # sanitizer runtime
   libclang-rt-14-dev
+  # the formatting check
+  clang-format
+  # the compiler of the fuzz harnesses (libFuzzer comes with its runtime above)
+  clang-14
+  # desktop entries, MIME packages, default applications, user folders and the time zones
+  # the registry and shell stand-ins write and read, and the tools their tests check them with
+  desktop-file-utils shared-mime-info xdg-utils xdg-user-dirs tzdata
 )
 
 missing=()

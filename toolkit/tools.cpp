@@ -1,8 +1,10 @@
 #include "toolkit/tools.h"
 
-#include "dataaccess/connection_settings.h"
-#include "platform/desktop.h"
-#include "toolkit/work_folders.h"
+#include "dataaccess/base/connection_settings.h"
+#include "platform/gui/desktop.h"
+#include "toolkit/base/work_folders.h"
+
+#include <utility>
 
 namespace toolkit {
 
@@ -10,6 +12,24 @@ namespace {
 constexpr int kReturnedValueSlots = 50;
 constexpr int kVersionCodeLength = 3;
 } // namespace
+
+ServerConnectionLoan::ServerConnectionLoan(db::Connection*& slot, db::Connection& lent,
+                                           db::Connection& own)
+    : m_slot(&slot), m_own(&own)
+{
+    slot = &lent;
+}
+
+ServerConnectionLoan::ServerConnectionLoan(ServerConnectionLoan&& other) noexcept
+    : m_slot(std::exchange(other.m_slot, nullptr)), m_own(other.m_own)
+{
+}
+
+ServerConnectionLoan::~ServerConnectionLoan()
+{
+    if (m_slot)
+        *m_slot = m_own;
+}
 
 ToolsParts::ToolsParts()
 {
@@ -26,9 +46,16 @@ ToolsParts::ToolsParts()
 TTools::TTools(const QString& programDir)
     : SettingsTools(), MessageBoxes(), WaitBoxes(), CalendarTools(m_toolsState, *this),
       DbTools(m_toolsState, *this, *m_messageBoard, m_customerChooser), SystemTools(m_toolsState),
-      m_programDir(programDir)
+      FormTemplates(m_toolsState), Prompts(m_toolsState, *this, *this),
+      DesktopTools(m_toolsState, *this, *m_messageBoard),
+      SystemReports(m_toolsState, *m_messageBoard), m_programDir(programDir)
 {
     m_onBoardShown = [this] { _SetConfigAgain(); };
+}
+
+ServerConnectionLoan TTools::LendServerConnection(db::Connection& farm)
+{
+    return ServerConnectionLoan(m_toolsState.ServerConnection, farm, m_toolkitConnection);
 }
 
 void TTools::FormCreate(const QDate& today)

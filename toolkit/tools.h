@@ -1,19 +1,24 @@
 #pragma once
 
 #include "dataaccess/connection.h"
+#include "toolkit/base/settings_tools.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/calendar/calendar_tools.h"
 #include "toolkit/db/db_tools.h"
-#include "toolkit/db/multi_user_chooser.h"
+#include "toolkit/db/forms/multi_user_chooser.h"
 #include "toolkit/dialogs/message_board_form.h"
-#include "toolkit/dialogs/message_boxes.h"
 #include "toolkit/dialogs/wait_boxes.h"
-#include "toolkit/settings_tools.h"
+#include "toolkit/prompts/prompts.h"
 #include "toolkit/system/desktop_tools.h"
-#include "toolkit/system/file_tools.h"
-#include "toolkit/system/network_tools.h"
-#include "toolkit/system/process_tools.h"
+#include "toolkit/system/services/desktop_service_tools.h"
+#include "toolkit/system/services/file_tools.h"
+#include "toolkit/system/services/network_tools.h"
+#include "toolkit/system/services/process_tools.h"
+#include "toolkit/system/system_reports.h"
+#include "toolkit/images/image_tools.h"
 #include "toolkit/system/system_tools.h"
-#include "toolkit/tools_state.h"
+#include "toolkit/templates/form_templates.h"
 
 #include <QDate>
 #include <QString>
@@ -21,6 +26,23 @@
 #include <memory>
 
 namespace toolkit {
+
+/// The farm connection lent to the toolkit: while the loan lives, every toolkit statement runs
+/// on it; when the loan ends, the toolkit's own connection is the ServerConnection again. The
+/// borrower keeps the loan no longer than the connection it lent.
+class [[nodiscard]] ServerConnectionLoan {
+public:
+    ServerConnectionLoan(db::Connection*& slot, db::Connection& lent, db::Connection& own);
+    ServerConnectionLoan(ServerConnectionLoan&& other) noexcept;
+    ServerConnectionLoan(const ServerConnectionLoan&) = delete;
+    ServerConnectionLoan& operator=(const ServerConnectionLoan&) = delete;
+    ServerConnectionLoan& operator=(ServerConnectionLoan&&) = delete;
+    ~ServerConnectionLoan();
+
+private:
+    db::Connection** m_slot; ///< null once moved from
+    db::Connection* m_own;
+};
 
 /// What the toolkit's concerns share, made before any of them: the state, the toolkit's own
 /// connection, the message board (hidden) and the customer chooser.
@@ -40,7 +62,7 @@ protected:
 
 /// The toolkit object: one per program, created after the main form and before the data module.
 /// Its operations live with their concern (settings, boxes, wait box, calendar, database,
-/// system); this class only combines them and gives the state its first values.
+/// system, form templates); this class only combines them and gives the state its first values.
 class TTools : protected ToolsParts,
                public SettingsTools,
                public MessageBoxes,
@@ -48,10 +70,15 @@ class TTools : protected ToolsParts,
                public CalendarTools,
                public DbTools,
                public SystemTools,
+               public FormTemplates,
+               public Prompts,
+               public DesktopTools,
+               public SystemReports,
                public ProcessTools,
                public FileTools,
                public NetworkTools,
-               public DesktopTools {
+               public DesktopServiceTools,
+               public ImageTools {
 public:
     /// programDir is the folder that holds the program.
     explicit TTools(const QString& programDir);
@@ -65,8 +92,10 @@ public:
     ToolsState& state() { return m_toolsState; }
     TMessageBoardForm& MessageBoardForm() { return *m_messageBoard; }
 
-    /// The connection every toolkit statement runs on.
-    db::Connection*& ServerConnection() { return m_toolsState.ServerConnection; }
+    /// The connection every toolkit statement runs on: the toolkit's own, or the one lent.
+    db::Connection& ServerConnection() const { return *m_toolsState.ServerConnection; }
+    /// Lends `farm` as the ServerConnection until the loan ends.
+    ServerConnectionLoan LendServerConnection(db::Connection& farm);
     const QString& AppPath() const { return m_toolsState.AppPath; }
 
 private:

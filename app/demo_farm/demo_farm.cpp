@@ -1,5 +1,6 @@
 #include "app/demo_farm/demo_farm.h"
 
+#include "dataaccess/sqlite/tsql_translator.h"
 #include "platform/error.h"
 
 #include <QFile>
@@ -96,6 +97,24 @@ CREATE TABLE P_Work (
     PNextAct nvarchar(100) NULL
 );
 CREATE INDEX IX_P_Work_Serial ON P_Work (Serial, PInDate);
+)sql";
+
+// The toolkit's two stores, declared as a farm's SQL Server declares them; the engine's own
+// translation gives them the column types that keep what is written.
+const char* const kStoresSchema = R"sql(
+CREATE TABLE SqlCommands (
+    Sec nvarchar(30) NULL,
+    Titr nvarchar(100) NULL,
+    Seq int NULL,
+    SDate nvarchar(10) NULL,
+    SqlCmd ntext NULL
+);
+CREATE TABLE Dbo.Info (
+    GroupSec nvarchar(50) NOT NULL,
+    KeyName nvarchar(50) NOT NULL,
+    KeyValue sql_variant NULL,
+    Discription nvarchar(255) NULL
+);
 )sql";
 
 /// splitmix64: small, fast and the same on every platform, unlike the standard distributions.
@@ -418,6 +437,49 @@ private:
     bool m_previousPassedBodyOn = false;
 };
 
+/// A few stored commands, a field template and the "Version" section of the information table.
+void writeStores(sqlite3* db)
+{
+    const QString day = solarDate(kReferenceDay);
+    Insert command(db, "INSERT INTO SqlCommands VALUES (?,?,0,?,?)");
+    command.text(QStringLiteral("Reports"))
+        .text(QStringLiteral("دام هاي موجود"))
+        .text(day)
+        .text(QStringLiteral("select count(*) from Main where ExistCode < 2"))
+        .step();
+    command.text(QStringLiteral("Reports"))
+        .text(QStringLiteral("ميانگين شير"))
+        .text(day)
+        .text(QStringLiteral("select avg(MilkAmountSum) from CowStatus"))
+        .step();
+    command.text(QStringLiteral("ini"))
+        .text(QStringLiteral("CowForm"))
+        .text(day)
+        .text(QStringLiteral("// پيش فرض فرم دام\r\nSex~%1\r\nExistCode~0").arg(kFemale))
+        .step();
+    Insert info(db, "INSERT INTO Info VALUES (?,?,?,?)");
+    info.text(QStringLiteral("Version"))
+        .text(QStringLiteral("نسخه برنامه"))
+        .text(QStringLiteral("1.4.2"))
+        .text(QStringLiteral("نسخه نصب شده روي اين رايانه"))
+        .step();
+    info.text(QStringLiteral("Version"))
+        .text(QStringLiteral("نسخه بانك اطلاعات"))
+        .text(QStringLiteral("0012"))
+        .null()
+        .step();
+    info.text(QStringLiteral("Version"))
+        .text(QStringLiteral("تاريخ بروز رساني"))
+        .text(day)
+        .null()
+        .step();
+    info.text(QStringLiteral("DEFAULT"))
+        .text(QStringLiteral("FarmName"))
+        .text(QStringLiteral("گاوداري نمونه"))
+        .null()
+        .step();
+}
+
 struct CloseDatabase {
     void operator()(sqlite3* db) const { sqlite3_close(db); }
 };
@@ -429,6 +491,7 @@ void createFarmSchema(sqlite3* db, bool withProtocols)
     exec(db, kSchema);
     if (withProtocols)
         exec(db, kProtocolSchema);
+    exec(db, db::sqlite::translateTsql(QString::fromUtf8(kStoresSchema)).sql.toUtf8().constData());
 }
 
 void writeDemoFarm(const QString& path, const DemoFarmOptions& options)
@@ -447,6 +510,7 @@ void writeDemoFarm(const QString& path, const DemoFarmOptions& options)
             exec(db.get(), "PRAGMA journal_mode=MEMORY; BEGIN");
             createFarmSchema(db.get(), options.withProtocols);
             FarmWriter(db.get(), options).write();
+            writeStores(db.get());
             exec(db.get(), "COMMIT");
         } catch (...) {
             db.reset();

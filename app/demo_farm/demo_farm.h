@@ -16,8 +16,9 @@ struct DemoFarmOptions {
 };
 
 /// Creates the farm's tables, view and indexes in an open, empty database: the animal register
-/// `Main`, the status table behind the view `CowStatusView`, `Talghih`, `RecommandSperm` and,
-/// with protocols, `P_ProtocolDesign` and `P_Work`. Raises platform::Error with the engine's text.
+/// `Main`, the status table behind the view `CowStatusView`, `Talghih`, `RecommandSperm`, the
+/// toolkit's stores `SqlCommands` and `Info` and, with protocols, `P_ProtocolDesign` and `P_Work`.
+/// Raises platform::Error with the engine's text.
 void createFarmSchema(sqlite3* db, bool withProtocols);
 
 /// Writes a farm database of the embedded engine to `path` (the file FOLDER/NAME.db of the
@@ -28,9 +29,10 @@ void createFarmSchema(sqlite3* db, bool withProtocols);
 /// reference day 1403/09/19, and the cases the lookup has to get right (body numbers shared by
 /// two present animals, animals sold or dead whose numbers live on, animals without a status
 /// row, aborted animals with inseminations after the abortion, latest sperm recommendations of
-/// an earlier lactation, open and closed protocol entries). Solar dates are spaced as if every
-/// year had 365 days; they are always valid dates, but intervals across years may be off by a
-/// day per four years.
+/// an earlier lactation, open and closed protocol entries). The stores hold a few commands, the
+/// field template "CowForm" and the information table's "Version" section. Solar dates are spaced
+/// as if every year had 365 days; they are always valid dates, but intervals across years may be
+/// off by a day per four years.
 void writeDemoFarm(const QString& path, const DemoFarmOptions& options);
 
 } // namespace app

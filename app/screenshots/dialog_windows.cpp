@@ -2,9 +2,9 @@
 #include "app/screenshots/screenshot_registry.h"
 #include "platform/modal_box.h"
 #include "platform/tones.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/dialogs/box_dialog.h"
 #include "toolkit/dialogs/message_board_form.h"
-#include "toolkit/dialogs/message_boxes.h"
 #include "toolkit/dialogs/wait_boxes.h"
 
 #include <functional>

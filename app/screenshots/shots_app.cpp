@@ -1,29 +1,23 @@
 // The selection form on a small demo farm with a few animals typed in, and the connect dialog
 // of the main server as a first multi-customer start shows it.
 #include "app/demo_farm/demo_farm.h"
-#include "app/demo_farm/showcase.h"
 #include "app/screenshots/screenshot_registry.h"
+#include "app/showcase/showcase.h"
 #include "dataaccess/widgets/ms_connect_dialog.h"
 #include "platform/text_file.h"
 #include "toolkit/db/db_text_tools.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 
 namespace {
 
-/// The program folder and farm of the picture, removed with the form.
-class DemoFolder : public QObject {
-public:
-    using QObject::QObject;
-    QTemporaryDir root;
-};
-
 std::unique_ptr<QWidget> selectionForm()
 {
-    auto folder = std::make_unique<DemoFolder>();
-    QDir root(folder->root.path());
+    const QTemporaryDir folder;
+    QDir root(folder.path());
     root.mkpath(QStringLiteral("program"));
     root.mkpath(QStringLiteral("farm"));
     const QString program = root.filePath(QStringLiteral("program")) + QLatin1Char('/');
@@ -38,10 +32,13 @@ std::unique_ptr<QWidget> selectionForm()
                              DbTextTools::FindXOR(QStringLiteral("DemoFarm")),
                              DbTextTools::FindXOR(QStringLiteral("sa"))});
 
-    std::unique_ptr<app::TSelectForm> form = app::startSelectionProgram(program);
-    folder.release()->setParent(form.get());
-    app::typeBodyNumbers(*form, {QStringLiteral("3"), QStringLiteral("12"), QStringLiteral("37")});
-    return form;
+    // The picture is taken here, while the program and its farm folder still exist.
+    const std::unique_ptr<app::SelectionProgram> selection = app::startSelectionProgram(program);
+    app::typeBodyNumbers(selection->form(),
+                         {QStringLiteral("3"), QStringLiteral("12"), QStringLiteral("37")});
+    auto picture = std::make_unique<QLabel>();
+    picture->setPixmap(selection->form().grab());
+    return picture;
 }
 
 std::unique_ptr<QWidget> connectDialog()

@@ -1,6 +1,6 @@
 // The customer chooser of a multi-customer installation, with a customer selected.
 #include "app/screenshots/screenshot_registry.h"
-#include "toolkit/db/multi_user_form.h"
+#include "toolkit/db/forms/multi_user_form.h"
 
 #include <QListWidget>
 

@@ -3,9 +3,9 @@
 // the same statements run directly through the sqlite3 C API in the same iterations. Each
 // figure of the form carries its ratio to the raw one (x_raw).
 #include "app/demo_farm/demo_farm.h"
-#include "app/demo_farm/showcase.h"
-#include "app/select_statements.h"
-#include "app/select_texts.h"
+#include "app/lists/select_statements.h"
+#include "app/lists/select_texts.h"
+#include "app/showcase/showcase.h"
 #include "platform/modal_box.h"
 #include "platform/text_file.h"
 #include "platform/tones.h"
@@ -115,7 +115,7 @@ struct Farm {
                                  DbTextTools::FindXOR(QStringLiteral("sqlite:../farm")),
                                  DbTextTools::FindXOR(QStringLiteral("Bench")),
                                  DbTextTools::FindXOR(QStringLiteral("sa"))});
-        form = app::startSelectionProgram(program);
+        selection = app::startSelectionProgram(program);
 
         const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
                                            SQLITE_OPEN_READWRITE, nullptr);
@@ -136,7 +136,7 @@ struct Farm {
     }
     ~Farm()
     {
-        form.reset();
+        selection.reset();
         sqlite3_close(raw);
     }
     Farm(const Farm&) = delete;
@@ -158,7 +158,7 @@ struct Farm {
     }
 
     QTemporaryDir folder;
-    std::unique_ptr<app::TSelectForm> form;
+    std::unique_ptr<app::SelectionProgram> selection;
     sqlite3* raw = nullptr;
     QStringList bodyNumbers;
 };
@@ -221,7 +221,7 @@ void enterRaw(Farm& f, const QString& body)
 void EnterToGrid(benchmark::State& state)
 {
     Farm& f = farm(int(state.range(0)));
-    app::TSelectForm& form = *f.form;
+    app::TSelectForm& form = f.selection->form();
     double formTotal = 0;
     double rawTotal = 0;
     int next = 0;
@@ -254,7 +254,7 @@ void KeystrokeRefresh(benchmark::State& state)
 {
     Farm& f = farm(kKeystrokeFarm);
     f.fillList(int(state.range(0)));
-    app::TSelectForm& form = *f.form;
+    app::TSelectForm& form = f.selection->form();
     form.edit2->clear();
     double formTotal = 0;
     double rawTotal = 0;

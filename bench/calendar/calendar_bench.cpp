@@ -1,9 +1,9 @@
 // Calls per second of the date conversions and the day count, beside plain integer day
 // arithmetic of the same dates.
-#include "toolkit/calendar/calendar_engine.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/calendar/calendar_tools.h"
-#include "toolkit/dialogs/message_boxes.h"
-#include "toolkit/tools_state.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
 
 #include <QDate>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "dataaccess/odbc/connection_string.h"
 
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 
 #include <QtGlobal>
 #include <limits>
@@ -18,6 +18,8 @@ bool namesThisMachine(const QString& host)
 constexpr int maxPort = 65535;
 /// A login that has not finished in ten minutes will not finish.
 constexpr int maxLoginTimeout = 600;
+/// A day: the longest statement timeout a farm may ask for short of waiting for ever (0).
+constexpr int maxStatementTimeout = 86400;
 
 int portFrom(const QString& text, const QString& server)
 {
@@ -39,6 +41,25 @@ int environmentNumber(const char* name, int lowest, int highest, int fallback)
     return ok && value >= lowest && value <= highest ? value : fallback;
 }
 
+/// Raises DbError naming `what` when the value is longer than a SQL Server takes. The value
+/// itself is not repeated: it may be a password.
+void checkLength(const QString& value, const QString& what)
+{
+    if (value.size() > kLongestServerName)
+        throw DbError(QStringLiteral("The %1 is %2 characters long; a SQL Server takes at most %3.")
+                          .arg(what)
+                          .arg(value.size())
+                          .arg(kLongestServerName));
+}
+
+/// Checks the three values a login carries.
+void checkLoginLengths(const QString& database, const QString& user, const QString& password)
+{
+    checkLength(database, QStringLiteral("database name"));
+    checkLength(user, QStringLiteral("user name"));
+    checkLength(password, QStringLiteral("password"));
+}
+
 } // namespace
 
 ServerOptions ServerOptions::fromEnvironment()
@@ -50,6 +71,8 @@ ServerOptions ServerOptions::fromEnvironment()
     // Zero would mean "wait for ever" to ODBC: the least honoured is one second.
     options.loginTimeoutSeconds =
         environmentNumber("FARM_LOGIN_TIMEOUT", 1, maxLoginTimeout, options.loginTimeoutSeconds);
+    options.statementTimeoutSeconds = environmentNumber(
+        "FARM_STATEMENT_TIMEOUT", 0, maxStatementTimeout, options.statementTimeoutSeconds);
     return options;
 }
 
@@ -96,6 +119,7 @@ QString buildConnectionString(const QString& server, const QString& database, co
                               const QString& password, const ServerOptions& options)
 {
     const ServerAddress address = parseServerSetting(server);
+    checkLoginLengths(database, user, password);
     const int port = address.port != 0 ? address.port : options.port;
 
     // The driver's name or path always stands in braces, as odbcinst.ini names are written.
@@ -123,6 +147,7 @@ QString buildConnectionString(const QString& server, const QString& database, co
 QString buildDataSourceConnectionString(const QString& dataSource, const QString& database,
                                         const QString& user, const QString& password)
 {
+    checkLoginLengths(database, user, password);
     return QStringLiteral("DSN=") + quoteValue(dataSource, QStringLiteral("data source")) + u';' +
            QStringLiteral("DATABASE=") + quoteValue(database, QStringLiteral("database name")) +
            u';' + QStringLiteral("UID=") + quoteValue(user, QStringLiteral("user name")) + u';' +

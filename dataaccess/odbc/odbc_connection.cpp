@@ -1,9 +1,11 @@
 #include "dataaccess/odbc/odbc_connection.h"
 
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/wide_text.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <sqlext.h>
 
 namespace db::odbc {
@@ -43,11 +45,23 @@ ColumnKind kindOf(SQLSMALLINT sqlType)
     }
 }
 
+/// The longest connection string SQLDriverConnectW can be told the length of (a 16-bit count).
+constexpr qsizetype longestConnectionString = std::numeric_limits<SQLSMALLINT>::max();
+
 /// Owns one statement handle; freeing it on destruction also closes its cursor.
 class Statement {
 public:
-    explicit Statement(SQLHDBC connection) : m_handle(SQL_HANDLE_STMT, connection)
+    /// A statement that gives up waiting for the server after `timeoutSeconds` (0: never).
+    Statement(SQLHDBC connection, int timeoutSeconds)
+        : m_handle(SQL_HANDLE_STMT, connection), m_timeoutSeconds(timeoutSeconds)
     {
+        if (timeoutSeconds > 0)
+            odbc::check(
+                SQLSetStmtAttr(
+                    m_handle.get(), SQL_ATTR_QUERY_TIMEOUT,
+                    reinterpret_cast<SQLPOINTER>(static_cast<std::intptr_t>(timeoutSeconds)), 0),
+                SQL_HANDLE_STMT, m_handle.get(),
+                QStringLiteral("The ODBC driver refused the statement timeout."));
         // A forward-only, read-only cursor: FreeTDS then reads the rows as the server sends them
         // instead of opening a server cursor.
         odbc::check(SQLSetStmtAttr(m_handle.get(), SQL_ATTR_CURSOR_TYPE,
@@ -62,13 +76,29 @@ public:
 
     SQLHSTMT get() const { return m_handle.get(); }
 
+    /// Raises DbError with `what` and the driver's messages unless `rc` is a success; a
+    /// statement the server left unanswered past the timeout (HYT00) says so first, in words the
+    /// user can act on.
     void check(SQLRETURN rc, const QString& what) const
     {
-        odbc::check(rc, SQL_HANDLE_STMT, m_handle.get(), what);
+        if (succeeded(rc))
+            return;
+        const std::vector<Diagnostic> records = diagnosticsOf(SQL_HANDLE_STMT, m_handle.get());
+        const bool timedOut = std::any_of(records.begin(), records.end(), [](const Diagnostic& d) {
+            return d.state == QLatin1String("HYT00");
+        });
+        if (!timedOut)
+            odbc::check(rc, SQL_HANDLE_STMT, m_handle.get(), what);
+        throw DbError(QStringLiteral("The database server did not answer within %1 seconds; the "
+                                     "statement was given up (FARM_STATEMENT_TIMEOUT sets the "
+                                     "wait).\n")
+                          .arg(m_timeoutSeconds) +
+                      diagnosticText(records));
     }
 
 private:
     Handle m_handle;
+    int m_timeoutSeconds;
 };
 
 /// Keeps every bound parameter's value alive until the statement has run.
@@ -307,9 +337,17 @@ bool driverNotLoaded(const std::vector<Diagnostic>& records)
 
 } // namespace
 
-OdbcConnection::OdbcConnection(const QString& connectionString, int loginTimeoutSeconds)
-    : m_connection(SQL_HANDLE_DBC, m_environment.get())
+OdbcConnection::OdbcConnection(const QString& connectionString, int loginTimeoutSeconds,
+                               int statementTimeoutSeconds)
+    : m_connection(SQL_HANDLE_DBC, m_environment.get()),
+      m_statementTimeoutSeconds(statementTimeoutSeconds)
 {
+    // A longer string's count would wrap, and the driver would log in with what is left of it.
+    if (connectionString.size() > longestConnectionString)
+        throw DbError(QStringLiteral("The connection string is %1 characters long; the ODBC "
+                                     "driver manager takes at most %2. Shorten the settings.")
+                          .arg(connectionString.size())
+                          .arg(longestConnectionString));
     const SQLHDBC dbc = m_connection.get();
     check(SQLSetConnectAttr(
               dbc, SQL_ATTR_LOGIN_TIMEOUT,
@@ -342,7 +380,7 @@ OdbcConnection::~OdbcConnection()
 
 StatementResult OdbcConnection::execute(const QString& sql, const std::vector<QVariant>& parameters)
 {
-    Statement statement(m_connection.get());
+    Statement statement(m_connection.get(), m_statementTimeoutSeconds);
     ParameterBinder binder(statement, parameters.size());
     for (std::size_t i = 0; i < parameters.size(); ++i)
         binder.bind(static_cast<SQLUSMALLINT>(i + 1), parameters[i]);

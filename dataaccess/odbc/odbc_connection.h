@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dataaccess/db_error.h"
-#include "dataaccess/engine.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/engine.h"
 #include "dataaccess/odbc/odbc_handle.h"
 
 #include <QByteArray>
@@ -33,9 +33,13 @@ struct StatementResult {
 class OdbcConnection {
 public:
     /// Connects with exactly this connection string; a login that takes longer than
-    /// `loginTimeoutSeconds` fails. Raises DbError with the driver's own messages, and
-    /// DriverNotLoaded when the driver manager could not load the driver.
-    OdbcConnection(const QString& connectionString, int loginTimeoutSeconds);
+    /// `loginTimeoutSeconds` fails, and so does every later statement whose answer takes longer
+    /// than `statementTimeoutSeconds` (0: it waits for ever). Raises DbError with the driver's
+    /// own messages, and DriverNotLoaded when the driver manager could not load the driver. A
+    /// connection string longer than the driver manager can be told is refused whole, never
+    /// sent cut.
+    OdbcConnection(const QString& connectionString, int loginTimeoutSeconds,
+                   int statementTimeoutSeconds);
     ~OdbcConnection();
     OdbcConnection(const OdbcConnection&) = delete;
     OdbcConnection& operator=(const OdbcConnection&) = delete;
@@ -51,6 +55,7 @@ public:
 private:
     Environment m_environment;
     Handle m_connection;
+    int m_statementTimeoutSeconds;
     bool m_connected = false;
 };
 

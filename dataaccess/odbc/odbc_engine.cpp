@@ -1,6 +1,6 @@
 #include "dataaccess/odbc/odbc_engine.h"
 
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/driver_catalog.h"
 #include "dataaccess/odbc/odbc_connection.h"
 
@@ -27,10 +27,20 @@ private:
     std::size_t m_next = 0;
 };
 
+/// True when the driver names its server SQLite; a driver that names none serves SQL Server.
+bool servesSqlite(const OdbcConnection& connection)
+{
+    try {
+        return connection.serverProduct().compare(u"SQLite", Qt::CaseInsensitive) == 0;
+    } catch (const DbError&) {
+        return false;
+    }
+}
+
 class OdbcSession final : public EngineSession {
 public:
     explicit OdbcSession(std::unique_ptr<OdbcConnection> connection)
-        : m_connection(std::move(connection))
+        : m_connection(std::move(connection)), m_sqlite(servesSqlite(*m_connection))
     {
     }
 
@@ -49,14 +59,25 @@ public:
     qint64 rowsAffected() const override { return m_rowsAffected; }
 
     // The row's physical place (file, page, slot): SQL Server's only handle on one of two equal
-    // rows of a table without a key.
-    QString rowIdentityExpression() const override { return QStringLiteral("%%physloc%%"); }
+    // rows of a table without a key. A SQLite database behind its ODBC driver has the rowid.
+    QString rowIdentityExpression() const override
+    {
+        return m_sqlite ? QStringLiteral("rowid") : QStringLiteral("%%physloc%%");
+    }
 
     // SQL Server cannot hand back the physical place of an inserted row.
-    QVariant lastInsertedRowIdentity() override { return {}; }
+    QVariant lastInsertedRowIdentity() override
+    {
+        if (!m_sqlite)
+            return {};
+        const StatementResult last =
+            m_connection->execute(QStringLiteral("SELECT last_insert_rowid()"));
+        return last.rows.empty() ? QVariant() : last.rows.front().front();
+    }
 
 private:
     std::unique_ptr<OdbcConnection> m_connection;
+    bool m_sqlite; ///< the driver serves a SQLite database (the engine's tests use one)
     qint64 m_rowsAffected = -1;
 };
 
@@ -70,10 +91,11 @@ QString missingDriverMessage()
 } // namespace
 
 std::unique_ptr<EngineSession> openSessionWithConnectionString(const QString& connectionString,
-                                                               int loginTimeoutSeconds)
+                                                               int loginTimeoutSeconds,
+                                                               int statementTimeoutSeconds)
 {
-    return std::make_unique<OdbcSession>(
-        std::make_unique<OdbcConnection>(connectionString, loginTimeoutSeconds));
+    return std::make_unique<OdbcSession>(std::make_unique<OdbcConnection>(
+        connectionString, loginTimeoutSeconds, statementTimeoutSeconds));
 }
 
 std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings,
@@ -83,7 +105,7 @@ std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings,
         return openSessionWithConnectionString(
             buildDataSourceConnectionString(settings.Server.trimmed(), settings.Database,
                                             settings.UserName, settings.Password),
-            options.loginTimeoutSeconds);
+            options.loginTimeoutSeconds, options.statementTimeoutSeconds);
 
     ServerOptions chosen = options;
     const QString library = freeTdsLibraryPath();
@@ -97,7 +119,7 @@ std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings,
         return openSessionWithConnectionString(
             buildConnectionString(settings.Server, settings.Database, settings.UserName,
                                   settings.Password, with),
-            with.loginTimeoutSeconds);
+            with.loginTimeoutSeconds, with.statementTimeoutSeconds);
     };
     try {
         return connect(chosen);

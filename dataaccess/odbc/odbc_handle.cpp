@@ -1,6 +1,6 @@
 #include "dataaccess/odbc/odbc_handle.h"
 
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/wide_text.h"
 
 #include <QStringList>

@@ -1,7 +1,8 @@
 #include "dataaccess/sqlite/sqlite_catalogue.h"
 
-#include "dataaccess/db_error.h"
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
+#include "dataaccess/sqlite/column_types.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -122,6 +123,17 @@ void objectProperty(sqlite3_context* context, int, sqlite3_value** argv)
     lookUp(context, statement.constData(), QString(), sqlite3_value_int64(argv[0]));
 }
 
+/// tsql_type(declared): the T-SQL type of a declared column type (tsqlColumnType).
+void tsqlType(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const QByteArray type = tsqlColumnType(columnText(argv[0])).toUtf8();
+    sqlite3_result_text(context, type.constData(), static_cast<int>(type.size()), SQLITE_TRANSIENT);
+}
+
 } // namespace
 
 QStringList databaseNames(const QString& folder)
@@ -183,8 +195,7 @@ void installCatalogue(sqlite3* db, const QString& databaseName)
         "m.name COLLATE NOCASE AS TABLE_NAME, p.name COLLATE NOCASE AS COLUMN_NAME, "
         "p.cid + 1 AS ORDINAL_POSITION, p.dflt_value AS COLUMN_DEFAULT, "
         "(CASE WHEN p.\"notnull\" THEN 'NO' ELSE 'YES' END) COLLATE NOCASE AS IS_NULLABLE, "
-        "lower(trim(CASE WHEN instr(p.type, '(') > 0 THEN substr(p.type, 1, instr(p.type, '(') "
-        "- 1) ELSE p.type END)) COLLATE NOCASE AS DATA_TYPE, "
+        "tsql_type(p.type) COLLATE NOCASE AS DATA_TYPE, "
         "(CASE WHEN instr(p.type, '(') > 0 AND lower(p.type) LIKE '%char%' "
         "THEN CAST(substr(p.type, instr(p.type, '(') + 1) AS INTEGER) END) "
         "AS CHARACTER_MAXIMUM_LENGTH "
@@ -197,6 +208,9 @@ void installCatalogue(sqlite3* db, const QString& databaseName)
         "AS type, 1 AS uid FROM %2;"
         "CREATE TEMP TABLE sysdatabases (name TEXT COLLATE NOCASE, dbid INTEGER, "
         "filename TEXT);");
+    if (sqlite3_create_function(db, "tsql_type", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                tsqlType, nullptr, nullptr) != SQLITE_OK)
+        throw DbError(errorText(db));
     executeScript(db, views.arg(catalog, objects));
     const int flags = SQLITE_UTF8; // not deterministic: the answers follow the schema
     if (sqlite3_create_function(db, "object_id", 1, flags, nullptr, objectId, nullptr, nullptr) !=

@@ -1,6 +1,7 @@
 #include "dataaccess/sqlite/sqlite_session.h"
 
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/sqlite/column_types.h"
 #include "dataaccess/sqlite/sqlite_catalogue.h"
 #include "dataaccess/sqlite/tsql_translator.h"
 
@@ -27,11 +28,7 @@ QString errorText(sqlite3* db)
 /// "nvarchar").
 QString declaredType(const char* declared)
 {
-    QString type = QString::fromUtf8(declared != nullptr ? declared : "");
-    const qsizetype paren = type.indexOf(u'(');
-    if (paren >= 0)
-        type.truncate(paren);
-    return type.trimmed().toLower();
+    return tsqlColumnType(QString::fromUtf8(declared != nullptr ? declared : ""));
 }
 
 void bind(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& value)
@@ -90,19 +87,36 @@ void bind(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& value)
         throw DbError(errorText(db));
 }
 
+/// The error of a step that failed: the engine's text, and for a lock another connection held
+/// past the wait, what that means.
+QString stepError(sqlite3* db, int rc)
+{
+    if ((rc & 0xff) != SQLITE_BUSY)
+        return errorText(db);
+    return QStringLiteral("The database is in use by another workstation, which kept it locked "
+                          "for more than %1 seconds. Try again when it is done.\n%2")
+        .arg(kBusyTimeoutMs / 1000)
+        .arg(errorText(db));
+}
+
 /// Steps a statement. Its first step is tried again while another connection keeps it from
 /// starting (beyond what the busy timeout covers, e.g. a write that finds its snapshot stale),
 /// as long as no transaction of this connection is open: nothing of the try has taken effect.
+/// The busy timeout and the tries share one wait of kBusyTimeoutMs.
 int step(sqlite3* db, sqlite3_stmt* stmt, bool first)
 {
+    const QDeadlineTimer deadline(kBusyTimeoutMs);
     int rc = sqlite3_step(stmt);
-    QDeadlineTimer deadline(kBusyTimeoutMs);
-    while (first && (rc & 0xff) == SQLITE_BUSY && sqlite3_get_autocommit(db) &&
-           !deadline.hasExpired()) {
+    while (first && (rc & 0xff) == SQLITE_BUSY && sqlite3_get_autocommit(db)) {
+        const qint64 left = deadline.remainingTime(); // [0, kBusyTimeoutMs]
+        if (left <= kRetryPauseMs)
+            break;
         sqlite3_reset(stmt);
         QThread::msleep(kRetryPauseMs);
+        sqlite3_busy_timeout(db, static_cast<int>(left - kRetryPauseMs));
         rc = sqlite3_step(stmt);
     }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     return rc;
 }
 
@@ -147,7 +161,7 @@ public:
         }
         if (rc != SQLITE_ROW) {
             m_done = true;
-            throw DbError(errorText(m_db));
+            throw DbError(stepError(m_db, rc));
         }
         row.assign(m_columns.size(), QVariant());
         for (int i = 0; i < static_cast<int>(m_columns.size()); ++i) {
@@ -184,12 +198,27 @@ private:
 };
 
 /// True when nothing but blanks and comments is left of a statement text.
-bool blank(sqlite3* db, const char* tail)
+bool blank(sqlite3* db, const char* tail, const char* end)
 {
     Statement next;
-    if (sqlite3_prepare_v2(db, tail, -1, next.out(), nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(db, tail, static_cast<int>(end - tail), next.out(), nullptr) !=
+        SQLITE_OK)
         return false;
     return next.get() == nullptr;
+}
+
+/// Raises DbError when the database file was moved or deleted since it was opened: the
+/// connection would go on writing into a file nobody will open again.
+void checkFileInPlace(sqlite3* db)
+{
+    int moved = 0;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK || !moved)
+        return;
+    throw DbError(
+        QStringLiteral("The database file %1 was moved or deleted while the program "
+                       "was using it; nothing was written. Put the file back and start "
+                       "the program again.")
+            .arg(QDir::toNativeSeparators(QString::fromUtf8(sqlite3_db_filename(db, "main")))));
 }
 
 } // namespace
@@ -204,6 +233,11 @@ SqliteSession::~SqliteSession()
 std::unique_ptr<Cursor> SqliteSession::execute(const QString& sql,
                                                const std::vector<QVariant>& params)
 {
+    // The engine would read the text only up to the NUL, and run what is left of it.
+    if (sql.contains(QChar(u'\0')))
+        throw DbError(QStringLiteral("The statement holds a NUL character (code 0), which no "
+                                     "statement may hold; it was not run."));
+    checkFileInPlace(m_db);
     const Translation translation = translateTsql(sql);
     if (translation.readsDatabaseList)
         refreshDatabaseList(m_db, m_folder);
@@ -231,11 +265,13 @@ std::unique_ptr<Cursor> SqliteSession::run(const QString& sql, const std::vector
 {
     const QByteArray utf8 = sql.toUtf8();
     const char* tail = utf8.constData();
+    const char* const end = tail + utf8.size();
     m_rowsAffected = 0;
-    while (*tail != '\0') {
+    while (tail < end) {
         Statement stmt;
         const char* rest = nullptr;
-        if (sqlite3_prepare_v2(m_db, tail, -1, stmt.out(), &rest) != SQLITE_OK)
+        if (sqlite3_prepare_v2(m_db, tail, static_cast<int>(end - tail), stmt.out(), &rest) !=
+            SQLITE_OK)
             throw DbError(errorText(m_db));
         tail = rest;
         if (stmt.get() == nullptr)
@@ -249,13 +285,13 @@ std::unique_ptr<Cursor> SqliteSession::run(const QString& sql, const std::vector
             bind(m_db, stmt.get(), i, params[nextParam++]);
         }
         if (sqlite3_column_count(stmt.get()) > 0) {
-            if (!blank(m_db, tail))
+            if (!blank(m_db, tail, end))
                 throw DbError(QStringLiteral("Only the last statement of a text may return rows."));
             return std::make_unique<SqliteCursor>(m_db, stmt.release());
         }
         const int rc = step(m_db, stmt.get(), true);
         if (rc != SQLITE_DONE)
-            throw DbError(errorText(m_db));
+            throw DbError(stepError(m_db, rc));
         m_rowsAffected = sqlite3_changes64(m_db);
     }
     return nullptr;
@@ -264,6 +300,25 @@ std::unique_ptr<Cursor> SqliteSession::run(const QString& sql, const std::vector
 QVariant SqliteSession::lastInsertedRowIdentity()
 {
     return QVariant(static_cast<qint64>(sqlite3_last_insert_rowid(m_db)));
+}
+
+std::optional<ChangeStamp> SqliteSession::changeStamp()
+{
+    const auto pragma = [this](const char* text) -> std::optional<qint64> {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(m_db, text, -1, &statement, nullptr) != SQLITE_OK)
+            return std::nullopt;
+        std::optional<qint64> value;
+        if (sqlite3_step(statement) == SQLITE_ROW)
+            value = sqlite3_column_int64(statement, 0);
+        sqlite3_finalize(statement);
+        return value;
+    };
+    const std::optional<qint64> data = pragma("PRAGMA data_version");
+    const std::optional<qint64> schema = pragma("PRAGMA schema_version");
+    if (!data || !schema)
+        return std::nullopt;
+    return ChangeStamp{*data, sqlite3_total_changes64(m_db), *schema};
 }
 
 std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings)

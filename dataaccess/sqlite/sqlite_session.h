@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dataaccess/engine.h"
+#include "dataaccess/base/engine.h"
 
 #include <QString>
 
@@ -28,6 +28,9 @@ public:
     qint64 rowsAffected() const override { return m_rowsAffected; }
     QString rowIdentityExpression() const override { return QStringLiteral("rowid"); }
     QVariant lastInsertedRowIdentity() override;
+    /// SQLite's data version (moved by other connections' commits), this connection's own count
+    /// of changed rows and the schema version.
+    std::optional<ChangeStamp> changeStamp() override;
 
 private:
     std::unique_ptr<Cursor> run(const QString& sql, const std::vector<QVariant>& params,
@@ -37,5 +40,10 @@ private:
     QString m_folder;
     qint64 m_rowsAffected = -1;
 };
+
+/// Opens database Database of the embedded server "sqlite:FOLDER": the file FOLDER/Database.db
+/// (the name found without regard to letter case), never created; "master" always opens.
+/// Raises DbError when the folder or the file does not exist or cannot be opened.
+std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings);
 
 } // namespace db::sqlite

@@ -1,7 +1,8 @@
 #include "dataaccess/sqlite/tsql_translator.h"
 
-#include "dataaccess/db_error.h"
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
+#include "dataaccess/sqlite/column_types.h"
 
 #include <QStringList>
 #include <sqlite3.h>
@@ -52,6 +53,8 @@ public:
     Translation run()
     {
         Translation result;
+        refuseServerCode();
+        mapColumnTypes();
         renameObjects(result);
         rewriteTokens();
         const std::vector<std::pair<int, int>> statements = splitStatements(0, sigCount());
@@ -136,6 +139,75 @@ private:
         return statements;
     }
 
+    /// Stored procedures and SELECT … INTO, which SQLite would refuse with a bare syntax error.
+    void refuseServerCode() const
+    {
+        for (const auto& [from, to] : splitStatements(0, sigCount())) {
+            std::vector<QStringView> verbs{QStringView()}; // the last verb at each depth
+            for (int k = from; k < to; ++k) {
+                // CREATE OR ALTER PROCEDURE is found at its ALTER
+                if ((isWord(k, u"CREATE") || isWord(k, u"ALTER") || isWord(k, u"DROP")) &&
+                    (isWord(k + 1, u"PROCEDURE") || isWord(k + 1, u"PROC")))
+                    unsupported(QStringLiteral("stored procedures (CREATE, ALTER and DROP "
+                                               "PROCEDURE)"));
+                if (isWord(k, u"EXEC") || isWord(k, u"EXECUTE"))
+                    unsupported(QStringLiteral("running stored procedures (EXEC, EXECUTE)"));
+                if (isSymbol(k, u"(")) {
+                    verbs.emplace_back();
+                } else if (isSymbol(k, u")")) {
+                    if (verbs.size() > 1)
+                        verbs.pop_back();
+                } else if (isWord(k, u"SELECT") || isWord(k, u"INSERT") || isWord(k, u"REPLACE")) {
+                    verbs.back() = sigText(k);
+                } else if (isWord(k, u"INTO") && same(verbs.back(), u"SELECT")) {
+                    unsupported(QStringLiteral("SELECT … INTO; create the table first and fill "
+                                               "it with INSERT INTO … SELECT"));
+                }
+            }
+        }
+    }
+
+    /// Column types of CREATE TABLE and ALTER TABLE … ADD that SQLite would give an affinity
+    /// changing what is written (see column_types.h).
+    void mapColumnTypes()
+    {
+        for (const auto& [from, to] : splitStatements(0, sigCount())) {
+            const bool temporary = isWord(from + 1, u"TEMP") || isWord(from + 1, u"TEMPORARY");
+            if (isWord(from, u"CREATE") && isWord(from + (temporary ? 2 : 1), u"TABLE")) {
+                int depth = 0;
+                for (int k = from; k < to; ++k) {
+                    if (isSymbol(k, u"(") && ++depth == 1)
+                        mapColumnTypeAt(k + 1, to);
+                    else if (isSymbol(k, u")"))
+                        --depth;
+                    else if (depth == 1 && isSymbol(k, u","))
+                        mapColumnTypeAt(k + 1, to);
+                }
+            } else if (isWord(from, u"ALTER") && isWord(from + 1, u"TABLE")) {
+                for (int k = from + 2; k < to; ++k) {
+                    if (isWord(k, u"ADD"))
+                        mapColumnTypeAt(isWord(k + 1, u"COLUMN") ? k + 2 : k + 1, to);
+                }
+            }
+        }
+    }
+
+    /// The column definition starting at sig(k): its name, then its type.
+    void mapColumnTypeAt(int k, int to)
+    {
+        static const QStringList constraints{QStringLiteral("CONSTRAINT"),
+                                             QStringLiteral("PRIMARY"), QStringLiteral("UNIQUE"),
+                                             QStringLiteral("CHECK"), QStringLiteral("FOREIGN")};
+        if (k + 1 >= to || !isName(sig(k)) || sig(k + 1).kind != TokenKind::Word)
+            return;
+        if (sig(k).kind == TokenKind::Word &&
+            constraints.contains(sigText(k).toString(), Qt::CaseInsensitive))
+            return;
+        const QString stored = storedColumnType(sigText(k + 1));
+        if (!stored.isNull())
+            m_out[m_sig[k + 1]] = stored;
+    }
+
     /// Owner prefixes, catalogue views and tables: dotted names are read whole.
     void renameObjects(Translation& result)
     {
@@ -204,11 +276,11 @@ private:
             const Token& token = sig(k);
             const QStringView text = sigText(k);
             if (token.kind == TokenKind::NString) {
-                m_out[m_sig[k]] = text.mid(1).toString();
+                m_out[m_sig[k]] = apart(m_sig[k], text.mid(1).toString());
             } else if (token.kind == TokenKind::Variable) {
                 if (!same(text, u"@@VERSION"))
                     unsupported(QStringLiteral("variables and server functions (%1)").arg(text));
-                m_out[m_sig[k]] = sql::quoteString(versionBanner());
+                m_out[m_sig[k]] = apart(m_sig[k], sql::quoteString(versionBanner()));
             } else if (isSymbol(k, u"+") && (isText(k - 1) || isText(k + 1))) {
                 // SQLite adds the numbers the texts start with instead of joining them
                 unsupported(QStringLiteral("joining texts with +; || joins them here"));
@@ -227,6 +299,17 @@ private:
                 k += 3;
             }
         }
+    }
+
+    /// A literal written in place of raw token i, with a blank on each side where it would
+    /// otherwise touch a quote: 'a'N'b' must stay two literals, not become 'a''b'.
+    QString apart(int i, const QString& literal) const
+    {
+        const bool quoteBefore = i > 0 && m_out[i - 1].endsWith(u'\'');
+        const bool quoteAfter =
+            i + 1 < static_cast<int>(m_tokens.size()) && m_tokens[i + 1].kind == TokenKind::String;
+        return (quoteBefore ? QStringLiteral(" ") : QString()) + literal +
+               (quoteAfter ? QStringLiteral(" ") : QString());
     }
 
     /// SELECT [DISTINCT | ALL] TOP n of the outer query becomes LIMIT n at its end.

@@ -25,12 +25,15 @@ struct Translation {
 ///   N'…' literals; the owner prefixes dbo. [dbo]. Dbo.; Master.Dbo.sysdatabases and
 ///   sysdatabases; dbo.sysobjects; INFORMATION_SCHEMA.TABLES and INFORMATION_SCHEMA.COLUMNS;
 ///   @@VERSION; SELECT [DISTINCT] TOP n / TOP (n) in the outer query; nvarchar(max),
-///   varchar(max), varbinary(max); IF [NOT] EXISTS (query) followed by one statement.
+///   varchar(max), varbinary(max); IF [NOT] EXISTS (query) followed by one statement; the
+///   column types sql_variant, image and datetime in CREATE TABLE and ALTER TABLE … ADD, which
+///   keep what is written (column_types.h).
 /// Raises DbError for what would otherwise run with a different meaning or fail obscurely:
 /// variables (@x), other @@ functions, TOP in a subquery, beside UNION, with PERCENT or WITH
 /// TIES, UPDATE/DELETE TOP, IF not at the start or followed by several statements, IF without
 /// EXISTS, ELSE, IDENTITY columns, LIKE patterns with [ ] classes, "+" beside a string literal,
-/// names in another database, other INFORMATION_SCHEMA views, nested block comments.
+/// names in another database, other INFORMATION_SCHEMA views, nested block comments, stored
+/// procedures (CREATE/ALTER/DROP PROCEDURE, EXEC, EXECUTE) and SELECT … INTO.
 ///
 /// Left as SQLite reads them, so different from SQL Server (no token shows them): text compared
 /// with = is case-sensitive and trailing blanks count; "+" between two text columns adds; a

@@ -1,7 +1,7 @@
 #include "dataaccess/widgets/ms_connect_dialog.h"
 
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/connection.h"
-#include "dataaccess/db_error.h"
 #include "dataaccess/widgets/server_list.h"
 #include "platform/end_request.h"
 

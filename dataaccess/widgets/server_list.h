@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dataaccess/connection_settings.h"
+#include "dataaccess/base/connection_settings.h"
 
 #include <QString>
 #include <QStringList>

@@ -142,7 +142,14 @@ INSTANTIATE_TEST_SUITE_P(
         FarmCase{"OpenProtocolAtItsFirstLevel",
                  "SELECT Serial FROM P_Work WHERE POutDate = '' AND PCurLevel = 1"},
         FarmCase{"SolarDatesOfTenCharacters", "SELECT Tdate FROM Talghih WHERE Tdate GLOB "
-                                              "'1[34][0-9][0-9]/[01][0-9]/[0-3][0-9]' LIMIT 1"}),
+                                              "'1[34][0-9][0-9]/[01][0-9]/[0-3][0-9]' LIMIT 1"},
+        FarmCase{"PersianVersionRows", "SELECT KeyName FROM Info WHERE GroupSec = 'Version' AND "
+                                       "KeyName LIKE 'نسخه%'"},
+        FarmCase{"VersionTextWithLeadingZeros",
+                 "SELECT KeyValue FROM Info WHERE KeyValue = '0012' AND typeof(KeyValue) = 'text'"},
+        FarmCase{"FieldTemplateOfTheCowForm",
+                 "SELECT SqlCmd FROM SqlCommands WHERE Sec = 'ini' AND Titr = 'CowForm' AND "
+                 "SqlCmd LIKE '%' || char(13, 10) || 'Sex~%'"}),
     [](const ::testing::TestParamInfo<FarmCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DemoFarm, WithoutProtocolsHasNoProtocolTables)

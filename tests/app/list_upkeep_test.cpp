@@ -1,8 +1,9 @@
 // The list's buttons on the real form: delete, delete all, the report hand-off and return.
-#include "app/select_texts.h"
+#include "app/lists/select_texts.h"
 #include "controls/flat_button.h"
 #include "platform/end_request.h"
 #include "selection_app.h"
+#include "support/wait_for_file.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -149,14 +150,14 @@ TEST_F(ListUpkeep, ReportWritesBothFilesAndStartsTheGenerator)
     EXPECT_EQ(definition, ansiLines(kReportLines));
     EXPECT_EQ(fileBytes(folder + QStringLiteral("PassedReportName.txt")),
               ansiLines({folder + QStringLiteral("CSVReport.JSC")}));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folders.startedMarker()); }, 10000));
+    EXPECT_TRUE(testing_support::fileAppears(folders.startedMarker()));
     EXPECT_TRUE(boxes.shown.empty());
 
     // A second request with the grid unchanged writes the same file again.
     QFile::remove(folders.startedMarker());
     click(app->form->dxButton1);
     EXPECT_EQ(fileBytes(folder + QStringLiteral("CSVReport.JSC")), definition);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folders.startedMarker()); }, 10000));
+    EXPECT_TRUE(testing_support::fileAppears(folders.startedMarker()));
 }
 
 TEST_F(ListUpkeep, WithoutTheGeneratorTheReportShowsTheMessageAndWritesNothing)

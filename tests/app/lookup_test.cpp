@@ -1,6 +1,6 @@
 // The lookup typed into the real form on a real embedded farm: what lands in the working list,
 // the warning line and the warning sounds.
-#include "app/select_texts.h"
+#include "app/lists/select_texts.h"
 #include "platform/end_request.h"
 #include "selection_app.h"
 

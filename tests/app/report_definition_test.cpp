@@ -1,5 +1,5 @@
 // The report definition's lines: titles, the SELECT list with its separators, the FROM line.
-#include "app/report_definition.h"
+#include "app/lists/report_definition.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,6 +1,7 @@
 // The selection form as the operator sees it: right to left, the side panel, the grid's columns,
 // and the keyboard path through the form.
-#include "app/select_texts.h"
+#include "app/demo_farm/demo_farm.h"
+#include "app/lists/select_texts.h"
 #include "controls/flat_button.h"
 #include "platform/end_request.h"
 #include "selection_app.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -170,3 +172,39 @@ TEST_F(SelectForm, TheKeyboardAloneAddsAnAnimal)
 }
 
 } // namespace
+
+// Every value of a demo farm's working list shows whole at the columns' widths: the grid's cells
+// keep two pixels of margin, and the form's Tahoma has the metrics the widths were chosen for.
+TEST(SelectFormGrid, EveryValueOfADemoFarmFitsItsColumn)
+{
+    testing_support::ScriptedBoxPresenter boxes;
+    app_test::RecordingTones tones;
+    app_test::FarmFolders folders;
+    app::DemoFarmOptions options;
+    options.animals = 400;
+    app::writeDemoFarm(folders.farmPath(), options);
+    folders.installCreateList();
+    folders.writeSettings();
+    SelectionApp app(folders.programFolder());
+    ASSERT_FALSE(platform::endRequested()) << app_test::shownBoxes(boxes);
+
+    const std::string serials =
+        folders.rows("SELECT Serial FROM Main WHERE ExistCode BETWEEN 0 AND 1");
+    for (const QString& serial : QString::fromStdString(serials).split('\n', Qt::SkipEmptyParts))
+        app.form->InsertList(serial);
+    app.dm->T2Tarvex.Refresh();
+
+    const QTableView* grid = app.form->CRDBGrid1;
+    const QAbstractItemModel* model = grid->model();
+    ASSERT_GT(model->rowCount(), 300);
+    const QFontMetrics metrics(grid->font());
+    constexpr int kMarginsAndLine = 2 * 2 + 1;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        const int width = grid->horizontalHeader()->sectionSize(column);
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QString text = model->index(row, column).data().toString();
+            ASSERT_LE(metrics.horizontalAdvance(text) + kMarginsAndLine, width)
+                << "row " << row << ", column " << column << ": " << text.toStdString();
+        }
+    }
+}

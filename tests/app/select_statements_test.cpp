@@ -1,6 +1,6 @@
 // The statement texts of the lookup and of the working list's INSERT, character for character.
-#include "app/select_statements.h"
-#include "app/select_texts.h"
+#include "app/lists/select_statements.h"
+#include "app/lists/select_texts.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,7 +1,7 @@
 #include "selection_app.h"
 
 #include "app/demo_farm/demo_farm.h"
-#include "dataaccess/connection_settings.h"
+#include "dataaccess/base/connection_settings.h"
 #include "platform/end_request.h"
 #include "platform/text_file.h"
 #include "toolkit/db/db_text_tools.h"
@@ -192,26 +192,17 @@ std::string FarmFolders::rows(const std::string& sql) const
 SelectionApp::SelectionApp(const QString& programFolder)
 {
     platform::resetEndRequest();
-    // Relative embedded servers are found from the program folder, as beside the program.
-    db::setApplicationPath(programFolder);
-    form = std::make_unique<app::TSelectForm>();
-    QApplication::processEvents();
-    QApplication::processEvents();
-    tools = std::make_unique<toolkit::TTools>(programFolder);
-    tools->FormCreate();
-    dm = std::make_unique<app::TDM>(*tools);
-    form->attach(*tools, *dm);
-    QApplication::processEvents();
-    QApplication::processEvents();
-    form->show();
+    program = std::make_unique<app::SelectionProgram>(programFolder);
+    form = &program->form();
+    tools = &program->tools();
+    dm = &program->dm();
+    program->show();
     QApplication::processEvents();
 }
 
 SelectionApp::~SelectionApp()
 {
-    form.reset();
-    dm.reset();
-    tools.reset();
+    program.reset();
     db::setApplicationPath(QString());
     platform::resetEndRequest();
 }

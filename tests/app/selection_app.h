@@ -2,8 +2,7 @@
 
 // A program folder and a small farm with known animals, and the program's start-up run on
 // them in the program's own order: selection form, toolkit object, data module.
-#include "app/data_module.h"
-#include "app/select_form.h"
+#include "app/selection_program.h"
 #include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
 #include "toolkit/tools.h"
@@ -62,7 +61,7 @@ private:
     QTemporaryDir m_root;
 };
 
-/// The program started on a program folder: boxes answered by the presenter, tones recorded.
+/// The program started on a program folder as its entry starts it.
 class SelectionApp {
 public:
     explicit SelectionApp(const QString& programFolder);
@@ -73,9 +72,10 @@ public:
     /// The serials the grid shows, top to bottom.
     QStringList gridSerials() const;
 
-    std::unique_ptr<app::TSelectForm> form;
-    std::unique_ptr<toolkit::TTools> tools;
-    std::unique_ptr<app::TDM> dm;
+    std::unique_ptr<app::SelectionProgram> program;
+    app::TSelectForm* form;
+    toolkit::TTools* tools;
+    app::TDM* dm;
 };
 
 } // namespace app_test

@@ -1,6 +1,6 @@
 // Start-up on a real embedded farm: the working table made from "Create.List" once, a missing
 // script, a wrong server.
-#include "app/select_texts.h"
+#include "app/lists/select_texts.h"
 #include "platform/end_request.h"
 #include "selection_app.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/connection.h"
-#include "dataaccess/db_error.h"
 #include "dataaccess/query.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/connection.h"
-#include "dataaccess/db_error.h"
 #include "dataaccess/embedded_server.h"
 #include "dataaccess/query.h"
 #include "platform/text_file.h"

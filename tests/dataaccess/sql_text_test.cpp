@@ -1,4 +1,4 @@
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/sql_text.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -45,6 +45,10 @@ TEST(BracketQualifiedName, BracketsEachPartOnce)
     EXPECT_EQ(db::sql::bracketQualifiedName(QStringLiteral("[dbo].[Sql]]Commands]")),
               QStringLiteral("[dbo].[Sql]]Commands]"));
     EXPECT_EQ(db::sql::bracketQualifiedName(QStringLiteral("a]b")), QStringLiteral("[a]]b]"));
+    // A bracket or quote left open is part of the name, not a delimiter that runs on.
+    EXPECT_EQ(db::sql::bracketQualifiedName(QStringLiteral("[dbo].[Info")),
+              QStringLiteral("[dbo].[[Info]"));
+    EXPECT_EQ(db::sql::bracketQualifiedName(QStringLiteral("\"Info")), QStringLiteral("[\"Info]"));
 }
 
 /// The kinds and texts of the tokens of a statement, blanks left out.

@@ -1,11 +1,13 @@
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/connection.h"
 #include "dataaccess/data_source.h"
-#include "dataaccess/db_error.h"
 #include "dataaccess/embedded_server.h"
 #include "dataaccess/table.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -187,6 +189,37 @@ TEST_F(TableTest, RefreshKeepsTheCurrentRowWhereItStillExists)
     EXPECT_EQ(table->currentRow(), -1);
     EXPECT_THROW(table->Delete(), db::DbError);
     EXPECT_THROW(table->Edit(), db::DbError);
+}
+
+// A refresh re-reads only when something was written since the rows were read: by another
+// workstation, through the table's own connection, or to the schema.
+TEST_F(TableTest, RefreshReadsAgainOnlyAfterAWrite)
+{
+    QSignalSpy reset(table.get(), &db::Dataset::contentReset);
+    table->Refresh();
+    table->Refresh();
+    EXPECT_EQ(reset.count(), 0) << "nothing was written";
+
+    const auto writes = std::vector<std::pair<db::Connection*, QString>>{
+        {other.get(), QStringLiteral("INSERT INTO SqlCommands (Sec, Titr) VALUES ('x', 'C')")},
+        {connection.get(), QStringLiteral("INSERT INTO SqlCommands (Sec, Titr) VALUES ('x', 'D')")},
+        {connection.get(), QStringLiteral("UPDATE SqlCommands SET Titr = 'E' WHERE Titr = 'A'")},
+        {other.get(), QStringLiteral("DELETE FROM SqlCommands WHERE Titr = 'C'")},
+    };
+    for (const auto& [writer, statement] : writes) {
+        SCOPED_TRACE(statement.toStdString());
+        exec(*writer, statement);
+        reset.clear();
+        table->Refresh();
+        EXPECT_EQ(reset.count(), 1);
+        table->Refresh();
+        EXPECT_EQ(reset.count(), 1) << "read once per write";
+    }
+    EXPECT_EQ(titles(), (QStringList{"E", "B", "B", "شير", "D"}));
+
+    exec(*connection, QStringLiteral("ALTER TABLE SqlCommands ADD Note nvarchar(10)"));
+    table->Refresh();
+    EXPECT_NO_THROW(table->FieldByName(QStringLiteral("Note"))) << "a new column is read";
 }
 
 TEST_F(TableTest, MissingTableFailsToOpen)

@@ -1,4 +1,4 @@
-#include "platform/host_lookup.h"
+#include "platform/network/host_lookup.h"
 
 #include <QSysInfo>
 #include <algorithm>

@@ -1,11 +1,15 @@
 #include "platform/error.h"
 #include "platform/text_file.h"
+#include "support/file_mode_watch.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <sys/resource.h>
 
 namespace {
@@ -191,5 +195,122 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"onlyAnEnding", QByteArray("\r\n"), {""}},
         ReadCase{"markOnly", QByteArray("\xEF\xBB\xBF"), {}}, ReadCase{"empty", QByteArray(), {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct RoundTripCase {
+    const char* name;
+    QStringList lines;
+};
+
+// Names the case in failure messages instead of dumping its text.
+void PrintTo(const RoundTripCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class WrittenTextTest : public TextFileTest, public ::testing::WithParamInterface<RoundTripCase> {};
+
+// Text whose first bytes in the code page are those of a byte-order mark was read back as UTF-16
+// or lost its first characters, and a text starting with U+FEFF lost it: whatever is written
+// reads back exactly.
+TEST_P(WrittenTextTest, ReadsBackExactly)
+{
+    const QString file = path(QStringLiteral("MultiConnect.Dat"));
+    const QStringList& lines = GetParam().lines;
+    platform::writeTextFile(file, lines);
+    EXPECT_EQ(platform::readTextLines(file), lines);
+    EXPECT_EQ(platform::readTextFile(file), lines.join(QStringLiteral("\r\n")) + "\r\n");
+}
+
+const QChar kYehBarree(0x06D2); // FF in windows-1256
+const QChar kRlm(0x200F);       // FE in windows-1256
+const QChar kBom(0xFEFF);
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WrittenTextTest,
+    ::testing::Values(
+        RoundTripCase{"codePageBytesOfAUtf16LittleEndianMark",
+                      {QString(kYehBarree) + kRlm + QStringLiteral("سرور"), QStringLiteral("sa")}},
+        RoundTripCase{"codePageBytesOfAUtf16BigEndianMark", {QString(kRlm) + kYehBarree}},
+        RoundTripCase{"codePageBytesOfAUtf8Mark", {QStringLiteral("ï»؟پيام"), QStringLiteral("x")}},
+        RoundTripCase{"startsWithAMarkCharacter", {QString(kBom) + QStringLiteral("pw")}},
+        RoundTripCase{"twoMarkCharacters", {QString(kBom) + kBom}},
+        RoundTripCase{"markCharacterOnASecondLine", {QStringLiteral("a"), QString(kBom)}},
+        RoundTripCase{"markCharacterWithTextTheCodePageLacks",
+                      {QString(kBom) + QStringLiteral("رمزی")}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ModeCase {
+    const char* name;
+    std::function<void(const QString&, const QStringList&)> write;
+    bool ownerOnly; ///< no one but the owner may ever see the file's contents
+};
+
+// Names the case in failure messages.
+void PrintTo(const ModeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class FileModeTest : public TextFileTest, public ::testing::WithParamInterface<ModeCase> {};
+
+// Another local user's view of the file while it is made: a stat of every file named after it
+// at each system call of the write. A private file was once made with the default mode and
+// narrowed only afterwards, and another user read the password in between.
+TEST_P(FileModeTest, AsAnotherUserSeesItAtEveryStepOfItsCreation)
+{
+    const QString name = QStringLiteral("MultiConnect.Dat");
+    const QStringList lines{QStringLiteral("srv"), QStringLiteral("master"), QStringLiteral("sa"),
+                            QStringLiteral("secret")};
+    const testing_support::ModeWatch watch =
+        testing_support::watchFileModes(path(QString()), name, [&] {
+            try {
+                GetParam().write(path(name), lines);
+                return true;
+            } catch (const platform::Error&) {
+                return false;
+            }
+        });
+    if (!watch.traced)
+        GTEST_SKIP() << "this system does not let a test trace its child process";
+    EXPECT_EQ(watch.exitCode, 0);
+    EXPECT_TRUE(std::any_of(watch.seen.begin(), watch.seen.end(), [&](const auto& seen) {
+        return seen.name == name.toStdString();
+    })) << "the file was never seen being made";
+    const std::vector<std::string> exposed = testing_support::exposedToOthers(watch);
+    if (GetParam().ownerOnly)
+        EXPECT_TRUE(exposed.empty()) << "seen by others: " << ::testing::PrintToString(exposed);
+    else // the watch does see what others see
+        EXPECT_FALSE(exposed.empty());
+    EXPECT_EQ(platform::readTextLines(path(name)), lines);
+    EXPECT_EQ(folderEntries(), QStringList{name}) << "a temporary file was left behind";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writers, FileModeTest,
+    ::testing::Values(ModeCase{"privateFile", platform::writePrivateTextFile, true},
+                      ModeCase{"ordinaryFile", platform::writeTextFile, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TextFileTest, APrivateFileReplacesASharedOneOwnerOnlyAndFailsLikeAnyWrite)
+{
+    const QString file = path(QStringLiteral("MultiConnect.Dat"));
+    putBytes(file, "old\r\n");
+    ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner |
+                                                QFile::ReadGroup | QFile::ReadOther));
+    platform::writePrivateTextFile(file, {QStringLiteral("new")});
+    EXPECT_EQ(bytesOf(file), QByteArray("new\r\n"));
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(file) & others, 0);
+
+    try {
+        platform::writePrivateTextFile(path(QStringLiteral("missing/MultiConnect.Dat")), {"x"});
+        ADD_FAILURE() << "writing into a missing folder succeeded";
+    } catch (const platform::Error& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("MultiConnect.Dat")))
+            << e.message().toStdString();
+    }
+    EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("MultiConnect.Dat")});
+}
 
 } // namespace

@@ -1,11 +1,13 @@
-#include "dataaccess/connection_settings.h"
+#include "dataaccess/base/connection_settings.h"
 #include "platform/keyboard_layout.h"
 #include "platform/process_formats.h"
 #include "toolkit/tools.h"
 
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -43,20 +45,26 @@ TEST_F(ToolsTest, CreationGivesTheStateItsFirstValues)
     EXPECT_EQ(QDir(db::applicationPath()), QDir(m_dir.path())); // embedded servers beside it
 }
 
-TEST_F(ToolsTest, BeforeTheDataModuleStatementsRunOnTheToolkitsOwnConnection)
+TEST_F(ToolsTest, StatementsRunOnTheLentConnectionOnlyWhileTheLoanLasts)
 {
     toolkit::TTools tools(m_dir.path());
     tools.FormCreate();
-    db::Connection* own = tools.ServerConnection();
-    ASSERT_NE(own, nullptr);
+    db::Connection* own = &tools.ServerConnection();
     EXPECT_FALSE(own->Connected());
     EXPECT_EQ(own->Database, "master");
     EXPECT_EQ(own->UserName, "sa");
     EXPECT_FALSE(own->LoginPrompt);
 
-    db::Connection farm;
-    tools.ServerConnection() = &farm;
-    EXPECT_EQ(tools.state().ServerConnection, &farm);
+    {
+        db::Connection farm;
+        auto loan =
+            std::make_unique<toolkit::ServerConnectionLoan>(tools.LendServerConnection(farm));
+        EXPECT_EQ(&tools.ServerConnection(), &farm);
+        const toolkit::ServerConnectionLoan moved(std::move(*loan));
+        loan.reset(); // a moved-from loan gives nothing back
+        EXPECT_EQ(&tools.ServerConnection(), &farm);
+    }
+    EXPECT_EQ(&tools.ServerConnection(), own);
 }
 
 TEST_F(ToolsTest, ShowingTheBoardRestoresThePersianKeyboardAndFormats)
@@ -81,6 +89,20 @@ TEST_F(ToolsTest, DecimalSeparatorIsSetOnlyBySetConfigAgain)
     EXPECT_EQ(platform::processFormats().decimalSeparator, QLatin1Char(','));
     tools.SetConfigAgain();
     EXPECT_EQ(platform::processFormats().decimalSeparator, QLatin1Char('.'));
+}
+
+TEST(ToolsPictures, ConvertAndReduceThroughTheToolkitObject)
+{
+    QTemporaryDir dir;
+    toolkit::TTools tools(dir.path());
+    QImage picture(6, 4, QImage::Format_RGB32);
+    picture.fill(QColor(200, 30, 60));
+    ASSERT_TRUE(picture.save(dir.filePath("in.bmp"), "BMP"));
+
+    EXPECT_EQ(tools.ConvertJPG2BMP(dir.filePath("in.bmp")).size(), QSize(6, 4));
+    tools.ConvertBMP2JPG(dir.filePath("in.bmp"))->SaveToFile(dir.filePath("in.jpg"));
+    tools.ReduceJpgSize(dir.filePath("in.jpg"), dir.filePath("small.jpg"), 3, 2);
+    EXPECT_EQ(tools.ConvertJPG2BMP(dir.filePath("small.jpg")).size(), QSize(3, 2));
 }
 
 } // namespace

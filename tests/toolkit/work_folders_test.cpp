@@ -1,6 +1,7 @@
-#include "toolkit/work_folders.h"
+#include "toolkit/base/work_folders.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -41,13 +42,17 @@ TEST(WorkFolders, SubfolderInAnotherLetterCaseCountsAsPresent)
     EXPECT_EQ(subfolders(app + "T4V"), QStringList{"Ed"});
 }
 
-TEST(WorkFolders, FailureIsIgnored)
+TEST(WorkFolders, AFileInTheWayIsLeftAsItWasAndNothingIsRaised)
 {
     QTemporaryDir dir;
     QFile blocker(dir.path() + "/T4V"); // a file where the folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.write("keep");
     blocker.close();
     EXPECT_NO_THROW(toolkit::makeWorkFolders(toolkit::programFolder(dir.path())));
+    const QFileInfo left(dir.path() + "/T4V");
+    EXPECT_TRUE(left.isFile());
+    EXPECT_EQ(left.size(), 4);
 }
 
 } // namespace

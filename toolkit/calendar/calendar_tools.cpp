@@ -1,9 +1,8 @@
 #include "toolkit/calendar/calendar_tools.h"
 
-#include "platform/process_formats.h"
-#include "toolkit/calendar/calendar_engine.h"
-#include "toolkit/calendar/integer_text.h"
-#include "toolkit/tools_state.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
+#include "toolkit/calendar/engine/integer_text.h"
 
 #include <QStringView>
 #include <algorithm>
@@ -39,7 +38,9 @@ bool isGregorianDate(const GregorianFields& g)
 
 bool insideFormulaWindow(const GregorianFields& g)
 {
-    const std::int64_t key = std::int64_t{g.year} * 10000 + g.month * 100 + g.day;
+    // Each field is any 32-bit number here: the key is formed in 64 bits.
+    const std::int64_t key =
+        std::int64_t{g.year} * 10000 + std::int64_t{g.month} * 100 + std::int64_t{g.day};
     return key >= formulaFirstDay && key <= formulaLastDay;
 }
 
@@ -114,9 +115,11 @@ QString CalendarTools::ToFarsiDate(const QString& eng_date)
     if (!day || !month || !year)
         return {};
     const GregorianFields fields{*day, *month, *year};
-    if (isGregorianDate(fields) && !insideFormulaWindow(fields))
-        return officialSolarDate(fields);
-    return CompleateDate(formulaText(fields));
+    if (insideFormulaWindow(fields))
+        return CompleateDate(formulaText(fields));
+    // Past its window the formula's two-digit years name another century: a day the Gregorian
+    // calendar does not have gives no date rather than one a hundred years off.
+    return isGregorianDate(fields) ? officialSolarDate(fields) : QString();
 }
 
 QString CalendarTools::ToEnglishDate(const QString& FarDate)
@@ -151,7 +154,8 @@ QString CalendarTools::ConvertDateFormat(const QString& St, const QString& OldFo
 
 void CalendarTools::computeFarsiToday(const QDate& today)
 {
-    m_state.FarsiToday = ToFarsiDate(platform::formatShortDate(today)).left(10);
+    // Written with "/" whatever the system's date separator, which the conversion would not read.
+    m_state.FarsiToday = ToFarsiDate(today.toString(QStringLiteral("dd/MM/yyyy"))).left(10);
 }
 
 QString CalendarTools::FarsiToday() const

@@ -24,7 +24,8 @@ public:
     // Conversion
 
     /// The solar date text of a Gregorian date text DD/MM/YYYY; the empty text when a field is
-    /// not a whole number or the date has no four-digit solar year.
+    /// not a whole number, or, outside the two-digit formula's window (1 January 1922 to
+    /// 20 March 2021), when the day does not exist or has no four-digit solar year.
     QString ToFarsiDate(const QString& eng_date);
     /// The Gregorian date text DD/MM/YYYY of a solar date. A typed date that is not valid gives
     /// "//" after its message; one the calendar does not have (1389/12/30) comes back reordered.
@@ -33,8 +34,8 @@ public:
     /// Reorders "D/M/Y" to "Y/M/D" and back by fixed positions; other pairs give the empty text.
     QString ConvertDateFormat(const QString& St, const QString& OldFormat,
                               const QString& NewFormat) const;
-    /// Computes today's solar date from today's Gregorian date in the process short date format
-    /// and keeps it in the toolkit state; called once when the toolkit is created.
+    /// Computes today's solar date from today's Gregorian date, whatever the system's date
+    /// separator, and keeps it in the toolkit state; called once when the toolkit is created.
     void computeFarsiToday(const QDate& today);
     /// Today's solar date as computed at start-up.
     QString FarsiToday() const;
@@ -65,10 +66,13 @@ public:
     /// Days from the earlier of two typed solar dates to the later; with ReturnMinuse the result
     /// is Date2 - Date1, signed.
     int DaySubDate(const QString& Date1, const QString& Date2, bool ReturnMinuse);
-    /// As DaySubDate for dates that are already solar date texts.
+    /// As DaySubDate for dates that are already solar date texts; ConversionError for another
+    /// text (a negative field, a month outside 1 to 12, a field that is not an integer).
     int DaySubDateWithOutCheckDate(const QString& Date1, const QString& Date2,
                                    bool ReturnMinuse) const;
-    /// The difference of two typed solar dates as months "/" days, in 30-day months.
+    /// The difference of two typed solar dates as months "/" days, in 30-day months. A date
+    /// that after its message still lacks a field, or holds a negative one or one longer than
+    /// YYYY/MM/DD has room for, raises ConversionError (as do non-integer fields).
     QString SubDate(const QString& Date1, const QString& Date2);
     /// The solar date text N days after FarDate (before it for negative N).
     QString NDayFromDate(const QString& FarDate, int N);

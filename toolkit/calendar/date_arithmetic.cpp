@@ -1,7 +1,7 @@
-#include "toolkit/calendar/calendar_engine.h"
 #include "toolkit/calendar/calendar_tools.h"
-#include "toolkit/calendar/conversion_error.h"
-#include "toolkit/calendar/integer_text.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
+#include "toolkit/calendar/engine/conversion_error.h"
+#include "toolkit/calendar/engine/integer_text.h"
 
 #include <QStringView>
 #include <algorithm>
@@ -26,31 +26,49 @@ struct DateNumbers {
     int day;
 };
 
+[[noreturn]] void notADate(const QString& date)
+{
+    throw ConversionError(QStringLiteral("'%1' is not a valid date").arg(date));
+}
+
+// The fields the arithmetic takes: what the solar date text YYYY/MM/DD can hold, a year of up
+// to four digits and a month and day of up to two. Other numbers are no date to count with.
+DateNumbers checkedFields(const QString& date, const DateNumbers& numbers)
+{
+    const auto within = [](int value, int highest) { return value >= 0 && value <= highest; };
+    if (!within(numbers.year, 9999) || !within(numbers.month, 99) || !within(numbers.day, 99))
+        notADate(date);
+    return numbers;
+}
+
 // A solar date text read by its fixed positions: YYYY/MM/DD.
 DateNumbers readFixed(const QString& date)
 {
     const QStringView text = date;
-    const DateNumbers numbers{readInteger(text.mid(0, 4)), readInteger(text.mid(5, 2)),
-                              readInteger(text.mid(8, 2))};
+    const DateNumbers numbers =
+        checkedFields(date, {readInteger(text.mid(0, 4)), readInteger(text.mid(5, 2)),
+                             readInteger(text.mid(8, 2))});
     if (numbers.month < 1 || numbers.month > 12)
-        throw ConversionError(QStringLiteral("'%1' is not a valid date").arg(date));
+        notADate(date);
     return numbers;
 }
 
-// A date text read field by field: each field runs to the next "/", without blanks; the day is
-// the rest.
+// A date text read field by field: year and month each run to the next "/", without blanks; the
+// day is the rest.
 DateNumbers readFields(const QString& date)
 {
     QStringView rest = date;
-    const auto nextField = [&rest]() {
+    const auto nextField = [&rest, &date]() {
         const qsizetype slash = rest.indexOf(QLatin1Char('/'));
-        const QStringView field = slash < 0 ? rest : rest.first(slash);
+        if (slash < 0)
+            notADate(date);
+        const QStringView field = rest.first(slash);
         rest = rest.sliced(slash + 1);
         return readInteger(trimBlanks(field));
     };
     const int year = nextField();
     const int month = nextField();
-    return {year, month, readInteger(trimBlanks(rest))};
+    return checkedFields(date, {year, month, readInteger(trimBlanks(rest))});
 }
 
 // A time of day written hours ":" minutes, optionally ":" seconds, each as decimal digits.
@@ -73,7 +91,7 @@ QTime readTime(const QString& text)
     throw ConversionError(QStringLiteral("'%1' is not a valid time").arg(text));
 }
 
-QString twoDigits(std::int64_t value)
+QString twoDigits(int value)
 {
     return value < 10 ? QLatin1Char('0') + QString::number(value) : QString::number(value);
 }
@@ -125,17 +143,17 @@ QString CalendarTools::SubDate(const QString& Date1, const QString& Date2)
     const DateNumbers d1 = readFields(later);
     const DateNumbers d2 = readFields(earlier);
     // In 360-day years of 30-day months; exactly 360 days make 12 months, exactly 30 stay days.
-    std::int64_t days = (std::int64_t{d1.year} * 360 + d1.month * 30 + d1.day) -
-                        (std::int64_t{d2.year} * 360 + d2.month * 30 + d2.day);
-    std::int64_t months = 0;
+    // Each date is [0, 9999 * 360 + 99 * 30 + 99], so the difference is within ±3,602,709.
+    int days = (d1.year * 360 + d1.month * 30 + d1.day) - (d2.year * 360 + d2.month * 30 + d2.day);
+    int months = 0;
     if (static_cast<double>(days) / 360 > 1) {
-        const int years = ToInt(static_cast<double>(days) / 360);
-        days -= std::int64_t{years} * 360;
-        months = std::int64_t{years} * 12;
+        const int years = ToInt(static_cast<double>(days) / 360); // [1, 10007]
+        days -= years * 360;
+        months = years * 12;
     }
     if (static_cast<double>(days) / 30 > 1) {
-        const int wholeMonths = ToInt(static_cast<double>(days) / 30);
-        days -= std::int64_t{wholeMonths} * 30;
+        const int wholeMonths = ToInt(static_cast<double>(days) / 30); // [1, 11]
+        days -= wholeMonths * 30;
         months += wholeMonths;
     }
     return twoDigits(months) + QLatin1Char('/') + twoDigits(days);

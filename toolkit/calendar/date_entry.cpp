@@ -1,8 +1,8 @@
 #include "platform/process_formats.h"
+#include "toolkit/base/settings_tools.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/calendar/calendar_tools.h"
-#include "toolkit/calendar/integer_text.h"
-#include "toolkit/dialogs/message_boxes.h"
-#include "toolkit/settings_tools.h"
+#include "toolkit/calendar/engine/integer_text.h"
 
 #include <QStringList>
 #include <cstdint>

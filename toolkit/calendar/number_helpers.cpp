@@ -1,5 +1,5 @@
 #include "toolkit/calendar/calendar_tools.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 #include <algorithm>
 #include <cmath>

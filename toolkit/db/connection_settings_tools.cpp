@@ -1,14 +1,14 @@
 #include "toolkit/db/connection_settings_tools.h"
 
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/sql_text.h"
 #include "platform/end_request.h"
 #include "platform/error.h"
 #include "platform/keyboard_layout.h"
 #include "platform/modal_box.h"
 #include "platform/text_file.h"
-#include "toolkit/db/connection_settings.h"
+#include "toolkit/base/tools_state.h"
 #include "toolkit/db/customer_chooser.h"
-#include "toolkit/tools_state.h"
+#include "toolkit/db/settings_files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +33,8 @@ void ConnectionSettingsTools::FindConStr(QString& InUser, QString& InPass, QStri
     const QString single = m_state.AppPath + kWTimesFile;
     if (!QFileInfo::exists(single))
         std::exit(0); // an installation without settings closes without a word
-    const ConnectionSettings settings = settingsFromWTimes(wtimesLines(platform::readTextFile(single)));
+    const ConnectionSettings settings =
+        settingsFromWTimes(wtimesLines(platform::readTextFile(single)));
     InPass = settings.Password;
     InServer = settings.Server;
     InDatabase = settings.Database;

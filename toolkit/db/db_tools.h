@@ -1,8 +1,11 @@
 #pragma once
 
+#include "toolkit/db/command_store.h"
 #include "toolkit/db/connection_settings_tools.h"
 #include "toolkit/db/customer_chooser.h"
 #include "toolkit/db/db_text_tools.h"
+#include "toolkit/db/field_templates.h"
+#include "toolkit/db/information_table.h"
 #include "toolkit/db/list_tools.h"
 #include "toolkit/db/script_runner.h"
 #include "toolkit/db/standalone_query.h"
@@ -11,16 +14,21 @@
 namespace toolkit {
 
 /// The toolkit's database concern: connection settings, statements and probes, the script
-/// runner, and the list and sum helpers, all on the state's ServerConnection.
+/// runner, the list and sum helpers, the command store, the information table and the field
+/// templates, all on the state's ServerConnection.
 class DbTools : public DbTextTools,
                 public ConnectionSettingsTools,
                 public StatementTools,
                 public ScriptRunner,
-                public ListTools {
+                public ListTools,
+                public CommandStore,
+                public InformationTable,
+                public FieldTemplates {
 public:
     DbTools(ToolsState& state, MessageBoxes& boxes, MessageBoard& board, CustomerChooser& chooser)
         : ConnectionSettingsTools(state, chooser), StatementTools(state, boxes, board),
-          ScriptRunner(state, boxes, board), ListTools(state)
+          ScriptRunner(state, boxes, board), ListTools(state), CommandStore(state, boxes),
+          InformationTable(state, boxes, board), FieldTemplates(state, *this)
     {
     }
 };

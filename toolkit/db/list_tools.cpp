@@ -1,14 +1,14 @@
 #include "toolkit/db/list_tools.h"
 
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
 #include "dataaccess/connection.h"
-#include "dataaccess/db_error.h"
 #include "dataaccess/query.h"
-#include "dataaccess/sql_text.h"
 #include "dataaccess/table.h"
+#include "toolkit/base/tools_state.h"
 #include "toolkit/db/db_text_tools.h"
 #include "toolkit/db/standalone_query.h"
 #include "toolkit/db/statement_tools.h"
-#include "toolkit/tools_state.h"
 
 namespace toolkit {
 

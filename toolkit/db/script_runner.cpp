@@ -4,12 +4,12 @@
 #include "platform/error.h"
 #include "platform/modal_box.h"
 #include "platform/text_file.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_board.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/db/script_batches.h"
 #include "toolkit/db/statement_text.h"
 #include "toolkit/db/statement_tools.h"
-#include "toolkit/dialogs/message_board.h"
-#include "toolkit/dialogs/message_boxes.h"
-#include "toolkit/tools_state.h"
 
 #include <QFileInfo>
 

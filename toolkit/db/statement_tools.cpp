@@ -1,17 +1,17 @@
 #include "toolkit/db/statement_tools.h"
 
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
 #include "dataaccess/connection.h"
-#include "dataaccess/db_error.h"
 #include "dataaccess/query.h"
-#include "dataaccess/sql_text.h"
 #include "platform/end_request.h"
 #include "platform/error.h"
 #include "platform/text_file.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_board.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/db/db_text_tools.h"
 #include "toolkit/db/statement_text.h"
-#include "toolkit/dialogs/message_board.h"
-#include "toolkit/dialogs/message_boxes.h"
-#include "toolkit/tools_state.h"
 
 #include <QRegularExpression>
 

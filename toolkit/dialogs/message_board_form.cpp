@@ -6,8 +6,8 @@
 #include "platform/modal_box.h"
 #include "platform/shell.h"
 #include "platform/text_file.h"
+#include "toolkit/base/error_report.h"
 #include "toolkit/dialogs/dialog_font.h"
-#include "toolkit/error_report.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

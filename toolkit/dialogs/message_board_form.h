@@ -1,7 +1,7 @@
 #pragma once
 
+#include "toolkit/boxes/message_board.h"
 #include "toolkit/dialogs/board_rows.h"
-#include "toolkit/dialogs/message_board.h"
 
 #include <QString>
 #include <QWidget>

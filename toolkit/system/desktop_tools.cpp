@@ -1,35 +1,143 @@
 #include "toolkit/system/desktop_tools.h"
 
-#include "platform/file_icons.h"
-#include "platform/running_programs.h"
-#include "platform/wallpaper.h"
-#include "platform/x_windows.h"
-#include "toolkit/system/window_lookup.h"
+#include "platform/xdg/registry_error.h"
+#include "toolkit/boxes/message_board.h"
+#include "toolkit/boxes/message_boxes.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 namespace toolkit {
 
-std::uint32_t DesktopTools::GetFileHandle(const QString& FileName) const
+namespace {
+
+const QString kShellFoldersKey =
+    QStringLiteral("Software\\MicroSoft\\Windows\\CurrentVersion\\Explorer");
+const QString kShellFoldersSection = QStringLiteral("Shell Folders");
+/// The version code from which associations are registered machine-wide.
+const QString kMachineAssociationVersion = QStringLiteral("510");
+
+QString quoted(const QString& text)
 {
-    return programWindow(FileName, platform::runningPrograms(), platform::clientWindows());
+    return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-bool DesktopTools::EnumWindowsProc(std::uint32_t Wnd, std::int32_t lParam)
+QString subkey(const QString& key, const QString& section)
 {
-    (void)lParam;
-    if (const auto facts = platform::windowFacts(Wnd))
-        if (const auto line = windowTitleLine(*facts))
-            m_titles << *line;
-    return true;
+    return section.isEmpty() ? key : key + QLatin1Char('\\') + section;
 }
 
-QIcon DesktopTools::ExportIcon(const QString& St) const
+} // namespace
+
+DesktopTools::DesktopTools(ToolsState& state, MessageBoxes& boxes, MessageBoard& board,
+                           platform::DesktopServices services)
+    : m_state(state), m_boxes(boxes), m_board(board), m_services(std::move(services))
 {
-    return platform::fileTypeIcon(St);
 }
 
-void DesktopTools::ChangeWallpaper(const QString& bitmap)
+QString DesktopTools::ReadRegistery(const QString& Key, const QString& Section, const QString& Item,
+                                    const QString& DefValue)
 {
-    platform::setWallpaper(bitmap);
+    return m_services.registry->value(subkey(Key, Section), Item).value_or(DefValue);
+}
+
+void DesktopTools::WriteRegistery(const QString& Key, const QString& Item, const QString& Value)
+{
+    m_services.registry->setValue(Key, Item, Value);
+}
+
+void DesktopTools::ClearRegistery(const QString& Key)
+{
+    m_services.registry->removeKey(Key);
+}
+
+QString DesktopTools::DeskTopPath()
+{
+    return ReadRegistery(kShellFoldersKey, kShellFoldersSection, QStringLiteral("Desktop"),
+                         QString());
+}
+
+QString DesktopTools::StartupPath()
+{
+    return ReadRegistery(kShellFoldersKey, kShellFoldersSection, QStringLiteral("Startup"),
+                         QString()) +
+           QDir::separator();
+}
+
+void DesktopTools::ShowStartupProgram()
+{
+    const auto entries = m_services.startup->list();
+    if (!entries)
+        return;
+    m_board.StartRecording(false, QStringLiteral("ليست برنامه هاي Startup ويندوز"));
+    for (const platform::StartupEntry& entry : *entries)
+        m_board.PostThisMessage(entry.title, entry.command);
+    m_board.StopRecording();
+}
+
+bool DesktopTools::IsThisProgramInStartUp(const QString& NameAndPath)
+{
+    const auto entries = m_services.startup->list();
+    if (!entries)
+        return false;
+    const QString wanted = quoted(NameAndPath.trimmed());
+    return std::any_of(entries->cbegin(), entries->cend(),
+                       [&wanted](const platform::StartupEntry& e) { return e.command == wanted; });
+}
+
+void DesktopTools::AddToStartupProgram(const QString& ProgTitle, const QString& ProgNameAndPath)
+{
+    m_services.startup->add(ProgTitle.trimmed(), ProgNameAndPath.trimmed());
+}
+
+void DesktopTools::CreateLink(const QString& Target, const QString& Args, const QString& WorkDir,
+                              const QString& ShortCutName)
+{
+    m_services.links->createLink(Target, Args, WorkDir, ShortCutName);
+}
+
+void DesktopTools::CreateInternetShortcut(const QString& FileName, const QString& LocationURL)
+{
+    m_services.links->createInternetShortcut(FileName, LocationURL);
+}
+
+QString DesktopTools::GetFileAssociate(const QString& Ext)
+{
+    return m_services.associations->openCommand(Ext);
+}
+
+void DesktopTools::SetFileAssociate(const QString& Ext, const QString& FileType)
+{
+    const bool machine = m_state.WinVer == kMachineAssociationVersion;
+    if (!machine && m_state.WinVer < kMachineAssociationVersion) {
+        m_boxes.ShowMsg(QStringLiteral("عدم ثبت پسوندها"));
+        return;
+    }
+    // The machine-wide branch writes the insert command with a capital A, the user's a small a.
+    platform::FileTypeRegistration r;
+    r.extension = Ext;
+    r.fileType = FileType;
+    r.description = QStringLiteral("گزارشگير Vexa");
+    r.program = QCoreApplication::applicationFilePath();
+    r.verbs = {
+        {QStringLiteral("execute"), QStringLiteral("   اجرا با Vexa"), {QStringLiteral("%1")}},
+        {QStringLiteral("ZOpen"),
+         QStringLiteral("    ويرايش با Vexa"),
+         {QStringLiteral("/o"), QStringLiteral("%1")}},
+        {QStringLiteral("ZZInsert"),
+         QStringLiteral("    اضافه به ليست"),
+         {machine ? QStringLiteral("/A") : QStringLiteral("/a"), QStringLiteral("%1")}}};
+    if (machine) {
+        m_services.associations->registerFileType(r, platform::AssociationScope::Machine);
+        return;
+    }
+    try {
+        m_services.associations->registerFileType(r, platform::AssociationScope::User);
+    } catch (const platform::RegistryError&) {
+        throw; // a refused extension or type name is not a step that failed
+    } catch (const platform::Error&) {
+        // The user's branch ends silently at its first error.
+    }
 }
 
 } // namespace toolkit

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/tools_state.h"
+#include "toolkit/base/tools_state.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // The connect dialog driven headless: its texts, order, masking and keys; running it for a
 // connection (confirmed, cancelled, after an end request); the server and database lists.
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/connection.h"
-#include "dataaccess/db_error.h"
 #include "dataaccess/odbc/driver_catalog.h"
 #include "dataaccess/widgets/ms_connect_dialog.h"
 #include "dataaccess/widgets/server_list.h"

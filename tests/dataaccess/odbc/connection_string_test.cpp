@@ -1,6 +1,6 @@
 // The FreeTDS connection string built from the four settings: the server forms farms use, the
 // quoting of values, and refusal of what the driver manager and FreeTDS would read differently.
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/connection_string.h"
 
 #include <QStringList>
@@ -186,6 +186,7 @@ struct EnvironmentCase {
     QString tdsVersion;
     int port;
     int loginTimeoutSeconds;
+    int statementTimeoutSeconds = 30;
 };
 
 void PrintTo(const EnvironmentCase& c, std::ostream* out)
@@ -206,6 +207,7 @@ TEST_P(OptionsFromEnvironment, OverrideTheDefaultsOnlyWithSensibleValues)
     EXPECT_EQ(options.tdsVersion, c.tdsVersion);
     EXPECT_EQ(options.port, c.port);
     EXPECT_EQ(options.loginTimeoutSeconds, c.loginTimeoutSeconds);
+    EXPECT_EQ(options.statementTimeoutSeconds, c.statementTimeoutSeconds);
     EXPECT_EQ(options.driver, "FreeTDS");
 }
 
@@ -218,7 +220,14 @@ INSTANTIATE_TEST_SUITE_P(
         EnvironmentCase{"portOutOfRange", "FARM_SQL_PORT", "70000", "7.4", 0, 5},
         EnvironmentCase{"timeout", "FARM_LOGIN_TIMEOUT", "3", "7.4", 0, 3},
         EnvironmentCase{"timeoutZeroWouldWaitForEver", "FARM_LOGIN_TIMEOUT", "0", "7.4", 0, 5},
-        EnvironmentCase{"timeoutNotANumber", "FARM_LOGIN_TIMEOUT", "soon", "7.4", 0, 5}),
+        EnvironmentCase{"timeoutNotANumber", "FARM_LOGIN_TIMEOUT", "soon", "7.4", 0, 5},
+        EnvironmentCase{"statementTimeout", "FARM_STATEMENT_TIMEOUT", "120", "7.4", 0, 5, 120},
+        EnvironmentCase{"statementTimeoutZeroWaitsForEver", "FARM_STATEMENT_TIMEOUT", "0", "7.4", 0,
+                        5, 0},
+        EnvironmentCase{"statementTimeoutOverADay", "FARM_STATEMENT_TIMEOUT", "86401", "7.4", 0, 5,
+                        30},
+        EnvironmentCase{"statementTimeoutNegative", "FARM_STATEMENT_TIMEOUT", "-1", "7.4", 0, 5,
+                        30}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusedCase {
@@ -259,7 +268,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"portNotNumber", "farmsrv,sql", "pw"},
         RefusedCase{"portZero", "farmsrv,0", "pw"},
         RefusedCase{"portTooLarge", "farmsrv,65536", "pw"},
-        RefusedCase{"serverInjectsKey", "farmsrv}};DSN=x;{", "pw"}),
+        RefusedCase{"serverInjectsKey", "farmsrv}};DSN=x;{", "pw"},
+        RefusedCase{"passwordLongerThanAServerTakes", "farmsrv", QString(129, u'x')}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // For every password made of the characters that matter to the two parsers, the string is either

@@ -1,162 +1,20 @@
 // What FreeTDS itself makes of the connection string: a stand-in server on loopback answers
 // the pre-login, reads the login record the real driver sends, and hangs up. The user name,
 // password and database in that record must be exactly the settings, however hostile.
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/odbc/driver_catalog.h"
 #include "dataaccess/odbc/odbc_engine.h"
+#include "stand_in_server.h"
 
-#include <QByteArray>
 #include <QString>
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <optional>
 #include <ostream>
-#include <sys/socket.h>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 
-/// The fields of a TDS 7 login record the test looks at.
-struct LoginRecord {
-    QString user;
-    QString password;
-    QString database;
-};
-
-/// Reads exactly `size` bytes; false when the peer closed first.
-bool readFully(int socket, char* data, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t got = ::read(socket, data, size);
-        if (got <= 0)
-            return false;
-        data += got;
-        size -= static_cast<std::size_t>(got);
-    }
-    return true;
-}
-
-/// One TDS packet: its type and payload (after the 8-byte header).
-std::optional<std::pair<int, QByteArray>> readPacket(int socket)
-{
-    char header[8];
-    if (!readFully(socket, header, sizeof(header)))
-        return std::nullopt;
-    const int length =
-        (static_cast<unsigned char>(header[2]) << 8) | static_cast<unsigned char>(header[3]);
-    if (length < 8)
-        return std::nullopt;
-    QByteArray payload(length - 8, '\0');
-    if (!readFully(socket, payload.data(), static_cast<std::size_t>(payload.size())))
-        return std::nullopt;
-    return std::make_pair(static_cast<unsigned char>(header[0]), payload);
-}
-
-/// The pre-login answer of a server that offers no encryption: a VERSION and an ENCRYPTION
-/// option (ENCRYPT_NOT_SUP), then the terminator.
-QByteArray preLoginAnswer()
-{
-    const QByteArray payload = QByteArray::fromHex("00000b0006"   // VERSION at 11, 6 bytes
-                                                   "0100110001"   // ENCRYPTION at 17, 1 byte
-                                                   "ff"           // end of options
-                                                   "0f0007d00000" // 15.0.2000
-                                                   "02");         // ENCRYPT_NOT_SUP
-    QByteArray packet = QByteArray::fromHex("0401");              // tabular result, end of message
-    const int length = 8 + static_cast<int>(payload.size());
-    packet.append(static_cast<char>(length >> 8)).append(static_cast<char>(length & 0xff));
-    packet.append(QByteArray::fromHex("00000100"));
-    return packet + payload;
-}
-
-quint16 word(const QByteArray& data, int at)
-{
-    return static_cast<quint16>(static_cast<unsigned char>(data[at]) |
-                                (static_cast<unsigned char>(data[at + 1]) << 8));
-}
-
-/// The UTF-16 text a login record names by its offset and length (in characters) at `at`.
-QString field(const QByteArray& login, int at, bool scrambled)
-{
-    const int offset = word(login, at);
-    const int characters = word(login, at + 2);
-    QByteArray bytes = login.mid(offset, characters * 2);
-    if (scrambled) {
-        // Each password byte is stored with its nibbles swapped and XOR-ed with 0xA5.
-        for (char& b : bytes) {
-            const auto x = static_cast<unsigned char>(static_cast<unsigned char>(b) ^ 0xA5);
-            b = static_cast<char>(((x << 4) | (x >> 4)) & 0xFF);
-        }
-    }
-    return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), characters);
-}
-
-/// Listens on 127.0.0.1, takes one login and hangs up.
-class StandInServer {
-public:
-    StandInServer()
-    {
-        m_listener = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof(address);
-        if (m_listener < 0 || bind(m_listener, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
-            getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &size) != 0 ||
-            listen(m_listener, 1) != 0)
-            return;
-        m_port = ntohs(address.sin_port);
-        m_thread = std::thread([this] { serve(); });
-    }
-    ~StandInServer()
-    {
-        ::shutdown(m_listener, SHUT_RDWR);
-        if (m_thread.joinable())
-            m_thread.join();
-        ::close(m_listener);
-    }
-    StandInServer(const StandInServer&) = delete;
-    StandInServer& operator=(const StandInServer&) = delete;
-
-    int port() const { return m_port; }
-    /// The login record received; valid once the client's attempt has ended.
-    std::optional<LoginRecord> login()
-    {
-        if (m_thread.joinable())
-            m_thread.join();
-        return m_login;
-    }
-
-private:
-    void serve()
-    {
-        const int client = accept(m_listener, nullptr, nullptr);
-        if (client < 0)
-            return;
-        for (;;) {
-            const auto packet = readPacket(client);
-            if (!packet)
-                break;
-            if (packet->first == 0x12) { // pre-login
-                const QByteArray answer = preLoginAnswer();
-                if (::write(client, answer.constData(), static_cast<std::size_t>(answer.size())) !=
-                    answer.size())
-                    break;
-            } else if (packet->first == 0x10) { // login record
-                const QByteArray& record = packet->second;
-                m_login = LoginRecord{field(record, 40, false), field(record, 44, true),
-                                      field(record, 68, false)};
-                break;
-            }
-        }
-        ::close(client);
-    }
-
-    int m_listener = -1;
-    int m_port = 0;
-    std::thread m_thread;
-    std::optional<LoginRecord> m_login;
-};
+using odbc_test::LoginRecord;
+using odbc_test::StandInServer;
 
 struct LoginCase {
     const char* name;
@@ -206,7 +64,76 @@ INSTANTIATE_TEST_SUITE_P(
                                 "DRIVER=w"},
                       LoginCase{"blanksAtTheEnds", "127.0.0.1,%1", " sa ", "  pw  ", "Farm"},
                       LoginCase{"localName", "(local),%1", "sa", "pw", "Farm"},
-                      LoginCase{"dotName", ".,%1", "sa", "pw", "Farm"}),
+                      LoginCase{"dotName", ".,%1", "sa", "pw", "Farm"},
+                      LoginCase{"longestValues", "127.0.0.1,%1", QString(128, u'u'),
+                                QString(128, u'p'), QString(128, u'd')}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct TooLongCase {
+    const char* name;
+    QString user, password, database;
+    const char* named; ///< the setting the error must name
+};
+
+// Names the case in failure messages instead of dumping its bytes.
+void PrintTo(const TooLongCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class TooLongSetting : public ::testing::TestWithParam<TooLongCase> {};
+
+// A value no SQL Server takes is refused before anything is sent. A password of 65,475
+// characters once wrapped the connection string's 16-bit count to 70: the driver got the string
+// cut after "UID=sa;" and logged in with an empty password.
+TEST_P(TooLongSetting, IsRefusedByNameAndNothingReachesTheServer)
+{
+    const TooLongCase& c = GetParam();
+    StandInServer server;
+    ASSERT_NE(server.port(), 0);
+    const db::ConnectionSettings settings{server.serverSetting(), c.database, c.user, c.password};
+    QString message;
+    try {
+        db::odbc::openSession(settings, db::odbc::ServerOptions{});
+    } catch (const db::DbError& error) {
+        message = error.message();
+    }
+    EXPECT_TRUE(message.contains(QLatin1String(c.named))) << message.toStdString();
+    EXPECT_FALSE(server.login().has_value()) << "a login was sent";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, TooLongSetting,
+    ::testing::Values(
+        TooLongCase{"passwordWrappingTheCount", "sa", QString(65475, u'p'), "Farm", "password"},
+        TooLongCase{"passwordOverTheDriverManagersCount", "sa", QString(40000, u'p'), "Farm",
+                    "password"},
+        TooLongCase{"passwordOneOver", "sa", QString(129, u'p'), "Farm", "password"},
+        TooLongCase{"userOneOver", QString(129, u'u'), "pw", "Farm", "user name"},
+        TooLongCase{"databaseOneOver", "sa", "pw", QString(129, u'd'), "database name"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Whatever builds it, a connection string longer than the driver manager's 16-bit count is
+// refused whole: here one whose first 65,536 characters past a complete login would otherwise
+// be cut away, leaving a login the server would accept.
+TEST(ConnectionStringLength, PastTheDriverManagersCountIsRefusedNotCut)
+{
+    StandInServer server;
+    ASSERT_NE(server.port(), 0);
+    const QString driver = db::odbc::freeTdsLibraryPath();
+    ASSERT_FALSE(driver.isEmpty()) << "tdsodbc is missing: run scripts/setup.sh";
+    const QString login = QStringLiteral("DRIVER={%1};SERVER=127.0.0.1;PORT=%2;UID=sa;PWD=;")
+                              .arg(driver)
+                              .arg(server.port());
+    const QString tail = QStringLiteral("APP=") + QString(65536 - 5, u'a') + u';';
+    QString message;
+    try {
+        db::odbc::openSessionWithConnectionString(login + tail, 5);
+    } catch (const db::DbError& error) {
+        message = error.message();
+    }
+    EXPECT_TRUE(message.contains(QLatin1String("connection string is"))) << message.toStdString();
+    EXPECT_FALSE(server.login().has_value()) << "the cut string logged in";
+}
 
 } // namespace

@@ -1,7 +1,7 @@
 // The ODBC engine's own code (connecting, statements, wide and long text, parameters, errors)
 // run through unixODBC against a real driver that needs no server: Debian's SQLite ODBC driver,
 // named by its library path so that no odbcinst.ini entry is needed.
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/driver_catalog.h"
 #include "dataaccess/odbc/odbc_engine.h"
 

@@ -1,8 +1,11 @@
 // Logins to SQL Servers that are not there, on loopback only: a refused port and a server that
 // accepts the connection but never answers must both end in an error, the latter after the
-// login timeout, so that neither can hang the start-up.
-#include "dataaccess/db_error.h"
+// login timeout, so that neither can hang the start-up. Likewise a server that logs the program
+// in and then stops answering ends the statement after the statement timeout, and one that
+// drops the connection ends it at once.
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/odbc/odbc_engine.h"
+#include "stand_in_server.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,6 +17,7 @@
 #include <ostream>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -150,6 +154,63 @@ INSTANTIATE_TEST_SUITE_P(
                       DriverConfigCase{"otherDriversOnly", "[SQLite3]\nDriver=libsqlite3odbc.so\n"},
                       DriverConfigCase{"entryWithMissingLibrary",
                                        "[FreeTDS]\nDriver=/nonexistent/libtdsodbc.so\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+/// Runs in a child process: logs in to a stand-in that behaves as `behaviour` with the given
+/// statement timeout, runs one statement the stand-in answers and then the marker statement,
+/// and exits 0 when the latter failed with a message holding `expected`; the message goes to
+/// stderr. A statement that hangs is ended by the alarm, which fails the test.
+[[noreturn]] void markerStatementAgainst(odbc_test::AfterLogin behaviour, int timeoutSeconds,
+                                         const QString& expected)
+{
+    alarm(60);
+    odbc_test::StandInServer server(behaviour);
+    db::odbc::ServerOptions options = shortTimeout();
+    options.statementTimeoutSeconds = timeoutSeconds;
+    try {
+        const auto session =
+            db::odbc::openSession({server.serverSetting(), "Farm", "sa", "pw"}, options);
+        session->execute(QStringLiteral("SET NOCOUNT ON"), {});
+        session->execute(QStringLiteral("WAITFOR DELAY '01:00:00'"), {});
+    } catch (const db::DbError& error) {
+        std::fprintf(stderr, "%s\n", error.message().toUtf8().constData());
+        std::fflush(stderr);
+        std::_Exit(server.markerSeen() && error.message().contains(expected) ? 0 : 1);
+    }
+    std::_Exit(3);
+}
+
+struct UnansweredCase {
+    const char* name;
+    odbc_test::AfterLogin behaviour;
+    int timeoutSeconds;
+    const char* expected; ///< in the error message
+};
+
+// Names the case in failure messages instead of dumping its bytes.
+void PrintTo(const UnansweredCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class UnansweredStatement : public ::testing::TestWithParam<UnansweredCase> {};
+
+TEST_P(UnansweredStatement, EndsInAnErrorInsteadOfHanging)
+{
+    const UnansweredCase& c = GetParam();
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(markerStatementAgainst(c.behaviour, c.timeoutSeconds, QLatin1String(c.expected)),
+                ::testing::ExitedWithCode(0), c.expected);
+}
+
+// A server that stops answering costs the statement timeout and says so; one that drops the
+// connection fails at once even when the statement would wait for ever.
+INSTANTIATE_TEST_SUITE_P(
+    Servers, UnansweredStatement,
+    ::testing::Values(UnansweredCase{"silentServer", odbc_test::AfterLogin::AnswerThenSilence, 2,
+                                     "did not answer within 2 seconds"},
+                      UnansweredCase{"droppedConnection", odbc_test::AfterLogin::AnswerThenHangUp,
+                                     0, "FreeTDS"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,9 +1,9 @@
+#include "dataaccess/base/connection_settings.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
 #include "dataaccess/connection.h"
-#include "dataaccess/connection_settings.h"
-#include "dataaccess/db_error.h"
 #include "dataaccess/embedded_server.h"
 #include "dataaccess/query.h"
-#include "dataaccess/sql_text.h"
 #include "dataaccess/sqlite/tsql_translator.h"
 #include "dataaccess/table.h"
 

@@ -1,5 +1,5 @@
-#include "dataaccess/db_error.h"
-#include "dataaccess/sql_text.h"
+#include "dataaccess/base/db_error.h"
+#include "dataaccess/base/sql_text.h"
 #include "dataaccess/sqlite/tsql_translator.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         TranslationCase{"version", QStringLiteral("SELECT SUBSTRING(@@VERSION, 22, 5) As V"),
                         QStringLiteral("SELECT SUBSTRING(") + kBanner +
                             QStringLiteral(", 22, 5) As V")},
+        TranslationCase{"literalsKeptApart", QStringLiteral("SELECT @@VERSION'v', 'a'N'b'"),
+                        QStringLiteral("SELECT ") + kBanner + QStringLiteral(" 'v', 'a' 'b'")},
         TranslationCase{"dropViewSafe",
                         QStringLiteral("if exists (SELECT *  FROM  INFORMATION_SCHEMA.TABLES WHERE "
                                        " (Table_Type = 'View') And Table_Name ='v''1')  drop "

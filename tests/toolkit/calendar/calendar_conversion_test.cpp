@@ -1,6 +1,7 @@
 #include "calendar_fixture.h"
+#include "case_names.h"
 #include "platform/process_formats.h"
-#include "toolkit/calendar/calendar_engine.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
 
 #include <QCalendar>
 #include <QDate>
@@ -10,6 +11,8 @@ using calendar_test::CalendarFixture;
 using calendar_test::datePrefix;
 
 namespace {
+
+using calendar_test::caseName;
 
 const QString gregorianFormat = QStringLiteral("dd/MM/yyyy");
 
@@ -28,34 +31,39 @@ TEST_P(CalendarToFarsiDate, GivesTheSolarDateText)
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Dates, CalendarToFarsiDate,
-                         testing::Values(
-                             // Inside the formula's window.
-                             Conversion{"Bahman1389", "24/01/2011", "1389/11/04"},
-                             Conversion{"NewYear2009", "01/01/2009", "1387/10/12"},
-                             Conversion{"LeapDay1387", "20/03/2009", "1387/12/30"},
-                             Conversion{"Nowruz1388", "21/03/2009", "1388/01/01"},
-                             Conversion{"Feb29Of2008", "29/02/2008", "1386/12/10"},
-                             Conversion{"FirstOfWindow", "01/01/1922", "1300/10/11"},
-                             Conversion{"LastOfWindow", "20/03/2021", "1399/12/30"},
-                             Conversion{"FormulaBefore1993", "21/03/1922", "1301/01/01"},
-                             Conversion{"LeadingBlanksAndSign", " 24/ 01/+2011", "1389/11/04"},
-                             // Outside it, the official calendar.
-                             Conversion{"Nowruz1400", "21/03/2021", "1400/01/01"},
-                             Conversion{"LeapDay1403", "20/03/2025", "1403/12/30"},
-                             Conversion{"Nowruz1404", "21/03/2025", "1404/01/01"},
-                             Conversion{"Azar1405", "10/12/2026", "1405/09/19"},
-                             Conversion{"BeforeWindow", "31/12/1921", "1300/10/10"},
-                             // Rejected: not three whole numbers, or no four-digit solar year.
-                             Conversion{"NotANumber", "x/01/2011", ""},
-                             Conversion{"Hyphens", "24-01-2011", ""}, Conversion{"Empty", "", ""},
-                             Conversion{"TwoFields", "24/01", ""},
-                             Conversion{"ExtraSlash", "24/01/2011/5", ""},
-                             Conversion{"TrailingBlank", "24/01/2011 ", ""},
-                             Conversion{"SolarYearBelow1000", "01/01/1500", ""}),
-                         [](const testing::TestParamInfo<Conversion>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Dates, CalendarToFarsiDate,
+    testing::Values(
+        // Inside the formula's window.
+        Conversion{"Bahman1389", "24/01/2011", "1389/11/04"},
+        Conversion{"NewYear2009", "01/01/2009", "1387/10/12"},
+        Conversion{"LeapDay1387", "20/03/2009", "1387/12/30"},
+        Conversion{"Nowruz1388", "21/03/2009", "1388/01/01"},
+        Conversion{"Feb29Of2008", "29/02/2008", "1386/12/10"},
+        Conversion{"FirstOfWindow", "01/01/1922", "1300/10/11"},
+        Conversion{"LastOfWindow", "20/03/2021", "1399/12/30"},
+        Conversion{"FormulaBefore1993", "21/03/1922", "1301/01/01"},
+        Conversion{"LeadingBlanksAndSign", " 24/ 01/+2011", "1389/11/04"},
+        // Outside it, the official calendar.
+        Conversion{"Nowruz1400", "21/03/2021", "1400/01/01"},
+        Conversion{"LeapDay1403", "20/03/2025", "1403/12/30"},
+        Conversion{"Nowruz1404", "21/03/2025", "1404/01/01"},
+        Conversion{"Azar1405", "10/12/2026", "1405/09/19"},
+        Conversion{"BeforeWindow", "31/12/1921", "1300/10/10"},
+        // Rejected: not three whole numbers, or no four-digit solar year.
+        Conversion{"NotANumber", "x/01/2011", ""}, Conversion{"Hyphens", "24-01-2011", ""},
+        Conversion{"Empty", "", ""}, Conversion{"TwoFields", "24/01", ""},
+        Conversion{"ExtraSlash", "24/01/2011/5", ""},
+        Conversion{"TrailingBlank", "24/01/2011 ", ""},
+        Conversion{"SolarYearBelow1000", "01/01/1500", ""},
+        // Days the Gregorian calendar lacks, outside the formula's window.
+        Conversion{"February31After", "31/02/2030", ""},
+        Conversion{"February29OfCommonYear", "29/02/2023", ""},
+        Conversion{"February30Before", "30/02/1900", ""},
+        Conversion{"Month13After", "01/13/2030", ""}, Conversion{"DayZeroAfter", "00/05/2030", ""},
+        Conversion{"MonthAtIntegerLimit", "01/2147483647/2011", ""},
+        Conversion{"LeapDay2024", "29/02/2024", "1402/12/10"}),
+    [](const testing::TestParamInfo<Conversion>& info) { return std::string(info.param.name); });
 
 class CalendarFormulaWindow : public CalendarFixture, public testing::Test {};
 
@@ -147,7 +155,11 @@ INSTANTIATE_TEST_SUITE_P(Formats, CalendarConvertDateFormat,
                                          Reorder{"24/01/2011", "Y/M/D", "Y/M/D", ""},
                                          Reorder{"24/01/2011", "D/M/Y", "M/D/Y", ""},
                                          Reorder{"4/1/2011", "D/M/Y", "Y/M/D", "11//2/4/"},
-                                         Reorder{"", "Y/M/D", "D/M/Y", "//"}));
+                                         Reorder{"", "Y/M/D", "D/M/Y", "//"}),
+                         [](const testing::TestParamInfo<Reorder>& info) {
+                             const auto& p = info.param;
+                             return caseName({p.text, p.from, p.to});
+                         });
 
 class CalendarIsKabise : public CalendarFixture, public testing::Test {};
 
@@ -171,31 +183,34 @@ TEST_F(CalendarIsKabise, YearBelow100StandsFor1300AndMore)
     EXPECT_FALSE(calendar.IsKabise(88));
 }
 
-class CalendarFarsiToday : public CalendarFixture, public testing::Test {
+class CalendarFarsiToday : public CalendarFixture, public testing::TestWithParam<char> {
 protected:
     ~CalendarFarsiToday() override { platform::processFormats().dateSeparator = separator; }
     const QChar separator = platform::processFormats().dateSeparator;
 };
 
-TEST_F(CalendarFarsiToday, IsComputedOnceFromTodaysDate)
+// Today's solar date does not depend on how the system writes dates.
+TEST_P(CalendarFarsiToday, IsTheOfficialDateWhateverTheDateSeparator)
 {
-    platform::processFormats().dateSeparator = QLatin1Char('/');
+    platform::processFormats().dateSeparator = QLatin1Char(GetParam());
     calendar.computeFarsiToday(QDate(2026, 12, 10));
     EXPECT_EQ(state.FarsiToday, QStringLiteral("1405/09/19"));
     EXPECT_EQ(calendar.FarsiToday(), QStringLiteral("1405/09/19"));
-}
-
-// A system whose date separator is "-" writes today's date with hyphens, which the two-digit
-// conversion does not read.
-TEST_F(CalendarFarsiToday, HyphenSeparatedDateIsRejected)
-{
-    platform::processFormats().dateSeparator = QLatin1Char('-');
-    const QString gregorian = platform::formatShortDate(QDate(2026, 12, 10));
-    EXPECT_EQ(gregorian, QStringLiteral("10-12-2026"));
-    EXPECT_EQ(calendar.ToFarsiDate(gregorian), QString());
-    calendar.computeFarsiToday(QDate(2026, 12, 10));
-    EXPECT_EQ(calendar.FarsiToday(), QString());
+    calendar.computeFarsiToday(QDate(2025, 3, 21));
+    EXPECT_EQ(calendar.FarsiToday(), QStringLiteral("1404/01/01"));
     EXPECT_TRUE(boxes.shown.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Separators, CalendarFarsiToday, testing::Values('/', '-', '.'),
+                         [](const testing::TestParamInfo<char>& info) {
+                             switch (info.param) {
+                             case '/':
+                                 return std::string("Slash");
+                             case '-':
+                                 return std::string("Hyphen");
+                             default:
+                                 return std::string("Dot");
+                             }
+                         });
 
 } // namespace

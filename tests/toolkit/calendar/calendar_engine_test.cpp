@@ -1,5 +1,6 @@
-#include "toolkit/calendar/calendar_engine.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "case_names.h"
+#include "toolkit/calendar/engine/calendar_engine.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 #include <QCalendar>
 #include <QDate>
@@ -8,6 +9,8 @@
 using namespace toolkit;
 
 namespace {
+
+using calendar_test::caseName;
 
 struct Ymd {
     CalNumber year;
@@ -150,7 +153,11 @@ INSTANTIATE_TEST_SUITE_P(
                     LeapYear{dkSolar, 1469, true}, LeapYear{dkSolar, 1470, false},
                     LeapYear{dkGregorian, 1900, false}, LeapYear{dkGregorian, 2000, true},
                     LeapYear{dkGregorian, 2023, false}, LeapYear{dkGregorian, 2024, true},
-                    LeapYear{dkGregorian, 2100, false}));
+                    LeapYear{dkGregorian, 2100, false}),
+    [](const testing::TestParamInfo<LeapYear>& info) {
+        const auto& p = info.param;
+        return (p.kind == dkSolar ? "Solar" : "Gregorian") + std::to_string(p.year);
+    });
 
 // Day numbers of a common and a leap year of each calendar: every number of the year names a
 // valid date that counts back to it; 0 and numbers beyond the year name none.
@@ -256,6 +263,20 @@ TEST(CalendarEngineSplitJoin, FieldThatIsNotAnIntegerRaises)
     for (const char* text :
          {"1389/1x/04", "x/01/01", "1389/01/", "1389/01/04 ", "1389/99999999999/1"})
         EXPECT_THROW(CalConvertText(QString::fromUtf8(text), dkSolar), ConversionError) << text;
+}
+
+// A field is never read twice: a text short of a "/" lacks its day (or month and day).
+TEST(CalendarEngineSplitJoin, MissingFieldRaises)
+{
+    for (const char* text : {"1389/05", "1389", "1389/", "2011/01", " 1389 "}) {
+        CalNumber year = 0;
+        CalNumber month = 0;
+        CalNumber day = 0;
+        EXPECT_THROW(CalSplitDate(QString::fromUtf8(text), year, month, day), ConversionError)
+            << text;
+        EXPECT_THROW(CalConvertText(QString::fromUtf8(text), dkSolar), ConversionError) << text;
+        EXPECT_THROW(CalConvertText(QString::fromUtf8(text), dkGregorian), ConversionError) << text;
+    }
 }
 
 TEST(CalendarEngineSplitJoin, JoinPadsMonthAndDayOnly)

@@ -2,9 +2,9 @@
 
 #include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/calendar/calendar_tools.h"
-#include "toolkit/dialogs/message_boxes.h"
-#include "toolkit/tools_state.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

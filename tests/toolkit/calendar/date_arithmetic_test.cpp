@@ -1,5 +1,6 @@
 #include "calendar_fixture.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "case_names.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 #include <QDate>
 
@@ -8,6 +9,8 @@ using calendar_test::datePrefix;
 using toolkit::ConversionError;
 
 namespace {
+
+using calendar_test::caseName;
 
 const QString gregorianFormat = QStringLiteral("dd/MM/yyyy");
 
@@ -93,7 +96,8 @@ TEST_F(CalendarDayArithmetic, NDayFromDateOfADateTheCalendarLacksRaises)
 
 TEST_F(CalendarDayArithmetic, TextsThatAreNotSolarDateTextsRaise)
 {
-    for (const char* text : {"1389/1/4", "1389/13/01", "1389/00/01", "", "x389/01/01"})
+    for (const char* text :
+         {"1389/1/4", "1389/13/01", "1389/00/01", "", "x389/01/01", "-389/01/01", "1389/01/-1"})
         EXPECT_THROW(calendar.DaySubDateWithOutCheckDate(QString::fromUtf8(text),
                                                          QStringLiteral("1389/01/01"), false),
                      ConversionError)
@@ -129,7 +133,49 @@ INSTANTIATE_TEST_SUITE_P(Dates, CalendarSubDate,
                                          Difference{"1389/02/01", "1388/01/01", "12/30"},
                                          Difference{"1389/03/02", "1389/01/01", "02/01"},
                                          Difference{"1391/01/01", "1389/01/01", "24/00"},
-                                         Difference{"89/1/4", "1389/01/04", "00/00"}));
+                                         Difference{"89/1/4", "1389/01/04", "00/00"}),
+                         [](const testing::TestParamInfo<Difference>& info) {
+                             const auto& p = info.param;
+                             return caseName({p.date1, p.date2});
+                         });
+
+struct Uncountable {
+    const char* name;
+    const char* date1;
+    const char* date2;
+};
+
+class CalendarSubDateUncountable : public CalendarFixture,
+                                   public testing::TestWithParam<Uncountable> {};
+
+// A typed date that fails its check goes on as typed; the fields it then holds must still be
+// those of a date text before they are counted with, in either order.
+TEST_P(CalendarSubDateUncountable, RaisesTheConversionError)
+{
+    const QString date1 = QString::fromUtf8(GetParam().date1);
+    const QString date2 = QString::fromUtf8(GetParam().date2);
+    EXPECT_THROW(calendar.SubDate(date1, date2), ConversionError);
+    EXPECT_THROW(calendar.SubDate(date2, date1), ConversionError);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, CalendarSubDateUncountable,
+    testing::Values(Uncountable{"MonthOfNineDigits", "1/100000000/1", "1/1/1"},
+                    Uncountable{"YearAtTheIntegerLimit", "2147483647/1/1", "1389/01/01"},
+                    Uncountable{"DayOfThreeDigits", "1389/01/100", "1389/01/01"},
+                    Uncountable{"YearOfFiveDigits", "13890/01/01", "1389/01/01"},
+                    Uncountable{"NegativeMonth", "1389/-1/01", "1389/01/01"},
+                    Uncountable{"DayMissing", "1389/05", "1389/01/01"},
+                    Uncountable{"MonthAndDayMissing", "1389", "1389/01/01"}),
+    [](const testing::TestParamInfo<Uncountable>& info) { return std::string(info.param.name); });
+
+TEST_F(CalendarDayArithmetic, SubDateCountsAnInvalidDateThatTheTextCanHoldAfterItsMessage)
+{
+    EXPECT_EQ(calendar.SubDate(QStringLiteral("1389/13/05"), QStringLiteral("1389/01/01")),
+              QStringLiteral("12/04"));
+    EXPECT_EQ(shownTexts(), QStringList{datePrefix(QStringLiteral("1389/13/05")) +
+                                        QStringLiteral("ماه صحيح نيست")});
+}
 
 struct DateNumber {
     const char* typed;
@@ -148,7 +194,11 @@ INSTANTIATE_TEST_SUITE_P(Dates, CalendarDateToInt,
                                          DateNumber{"89/1/4", 13890104},
                                          DateNumber{" 5/11/3 ", 13051103},
                                          DateNumber{"1389/13/01", -1},
-                                         DateNumber{"1389-12-29", -1}));
+                                         DateNumber{"1389-12-29", -1}),
+                         [](const testing::TestParamInfo<DateNumber>& info) {
+                             const auto& p = info.param;
+                             return caseName({p.typed});
+                         });
 
 TEST_F(CalendarDayArithmetic, DateToIntOfAnInvalidDateShowsItsMessage)
 {
@@ -177,7 +227,11 @@ INSTANTIATE_TEST_SUITE_P(Times, CalendarNMinFromTime,
                                          TimeSum{"23:30", "01:00", "00:30"},
                                          TimeSum{"7:5", "0:0", "07:05"},
                                          TimeSum{"00:00", "23:59", "23:59"},
-                                         TimeSum{"10:00:40", "00:00:30", "10:01"}));
+                                         TimeSum{"10:00:40", "00:00:30", "10:01"}),
+                         [](const testing::TestParamInfo<TimeSum>& info) {
+                             const auto& p = info.param;
+                             return caseName({p.first, p.second});
+                         });
 
 struct Hours {
     const char* time1;
@@ -198,7 +252,11 @@ INSTANTIATE_TEST_SUITE_P(Times, CalendarSubTime,
                          testing::Values(Hours{"10:00", "08:30", 1.5},
                                          Hours{"08:00", "08:20", 23.67}, Hours{"02:00", "22:00", 4},
                                          Hours{"14:30", "14:30", 0}, Hours{"9", "8:50", 0.17},
-                                         Hours{"00:00", "23:59", 0.02}));
+                                         Hours{"00:00", "23:59", 0.02}),
+                         [](const testing::TestParamInfo<Hours>& info) {
+                             const auto& p = info.param;
+                             return caseName({p.time1, p.time2});
+                         });
 
 TEST_F(CalendarDayArithmetic, TimeArithmeticOnANonTimeRaises)
 {
@@ -240,7 +298,11 @@ INSTANTIATE_TEST_SUITE_P(Counts, CalendarDaysText,
                                          DaysText{"365", "12.5", "1 سال "},
                                          DaysText{"730", "24.10", "2 سال "},
                                          DaysText{"0", "0.0", ""}, DaysText{"-45", "-1.-15", ""},
-                                         DaysText{"abc", "0.0", ""}, DaysText{"", "0.0", ""}));
+                                         DaysText{"abc", "0.0", ""}, DaysText{"", "0.0", ""}),
+                         [](const testing::TestParamInfo<DaysText>& info) {
+                             const auto& p = info.param;
+                             return caseName({p.days, p.monthDay});
+                         });
 
 TEST_F(CalendarDayArithmetic, MaxAndMin)
 {

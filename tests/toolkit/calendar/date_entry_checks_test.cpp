@@ -1,5 +1,5 @@
 #include "calendar_fixture.h"
-#include "toolkit/calendar/date_entry_checks.h"
+#include "toolkit/calendar/entry/date_entry_checks.h"
 
 #include <QApplication>
 #include <QLineEdit>

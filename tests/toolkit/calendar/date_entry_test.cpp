@@ -1,12 +1,15 @@
 #include "calendar_fixture.h"
+#include "case_names.h"
 #include "platform/process_formats.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 using calendar_test::CalendarFixture;
 using calendar_test::datePrefix;
 using calendar_test::timePrefix;
 
 namespace {
+
+using calendar_test::caseName;
 
 // Date messages after the prefix; the empty-field message stands alone.
 const QString slashCount = QStringLiteral("تعداد / صحيح نيست");
@@ -183,7 +186,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, CalendarConvetToDateCompare,
                          testing::Values(Compare{"3/5", "03/05"}, Compare{"12/31", "13/01"},
                                          Compare{"1/31", "02/01"}, Compare{"7", "00/07"},
                                          Compare{"45", "15/15"}, Compare{"2/30", "02/30"},
-                                         Compare{"11/12", "11/12"}));
+                                         Compare{"11/12", "11/12"}),
+                         [](const testing::TestParamInfo<Compare>& info) {
+                             const auto& p = info.param;
+                             return caseName({p.typed});
+                         });
 
 TEST_F(CalendarEntryLimits, DateCompareOfANonNumberRaises)
 {

@@ -1,11 +1,14 @@
 #include "calendar_fixture.h"
-#include "toolkit/calendar/conversion_error.h"
+#include "case_names.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 
 #include <limits>
 
 using calendar_test::CalendarFixture;
 
 namespace {
+
+using calendar_test::caseName;
 
 struct Truncation {
     double number;
@@ -27,7 +30,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Truncation{2147483647.9, 2147483647},
                     Truncation{-2147483648.5, std::numeric_limits<int>::min()},
                     // Read back from its 15 significant digits, this number is 3.
-                    Truncation{2.9999999999999996, 3}));
+                    Truncation{2.9999999999999996, 3}),
+    [](const testing::TestParamInfo<Truncation>& info) {
+        const auto& p = info.param;
+        return caseName(p.number);
+    });
 
 class CalendarToIntFailure : public CalendarFixture, public testing::TestWithParam<double> {};
 
@@ -39,7 +46,11 @@ TEST_P(CalendarToIntFailure, NumberWithoutAPlainIntegerTextRaises)
 INSTANTIATE_TEST_SUITE_P(Numbers, CalendarToIntFailure,
                          testing::Values(0.000001, -0.000009, 1e15, 123456789012345.0, 2147483648.0,
                                          -2147483649.0, std::numeric_limits<double>::infinity(),
-                                         std::numeric_limits<double>::quiet_NaN()));
+                                         std::numeric_limits<double>::quiet_NaN()),
+                         [](const testing::TestParamInfo<double>& info) {
+                             const auto& p = info.param;
+                             return caseName(p);
+                         });
 
 struct Rounding {
     double number;
@@ -57,7 +68,11 @@ INSTANTIATE_TEST_SUITE_P(Numbers, CalendarTo2DigitFloat,
                          testing::Values(Rounding{1.005, 1}, Rounding{2.675, 2.67},
                                          Rounding{0.125, 0.12}, Rounding{0.375, 0.38},
                                          Rounding{-0.125, -0.12}, Rounding{3.14159, 3.14},
-                                         Rounding{7, 7}));
+                                         Rounding{7, 7}),
+                         [](const testing::TestParamInfo<Rounding>& info) {
+                             const auto& p = info.param;
+                             return caseName(p.number);
+                         });
 
 struct NumberText {
     const char* text;
@@ -76,7 +91,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, CalendarIsValidNum,
                                          NumberText{"1.2.3", true}, NumberText{"--", true},
                                          NumberText{"", true}, NumberText{"1,5", false},
                                          NumberText{"1e5", false}, NumberText{" ", false},
-                                         NumberText{"12 ", false}, NumberText{"۱۲", false}));
+                                         NumberText{"12 ", false}, NumberText{"۱۲", false}),
+                         [](const testing::TestParamInfo<NumberText>& info) {
+                             const auto& p = info.param;
+                             return caseName({p.text});
+                         });
 
 class CalendarIif : public CalendarFixture, public testing::Test {};
 

@@ -1,10 +1,10 @@
 #include "db_fixture.h"
 #include "platform/keyboard_layout.h"
 #include "platform/text_file.h"
-#include "toolkit/db/connection_settings.h"
 #include "toolkit/db/connection_settings_tools.h"
 #include "toolkit/db/customer_chooser.h"
 #include "toolkit/db/db_text_tools.h"
+#include "toolkit/db/settings_files.h"
 
 #include <functional>
 

@@ -3,12 +3,12 @@
 #include "dataaccess/connection.h"
 #include "platform/end_request.h"
 #include "platform/error.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 #include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
-#include "toolkit/dialogs/message_board.h"
-#include "toolkit/dialogs/message_boxes.h"
-#include "toolkit/tools_state.h"
+#include "toolkit/base/tools_state.h"
+#include "toolkit/boxes/message_board.h"
+#include "toolkit/boxes/message_boxes.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "platform/error.h"
-#include "qstring_printer.h"
-#include "toolkit/db/connection_settings.h"
+#include "support/qstring_printer.h"
 #include "toolkit/db/db_text_tools.h"
+#include "toolkit/db/settings_files.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +109,33 @@ TEST(ConnectionSettingsFiles, MultiConnectNeedsFourLines)
     EXPECT_EQ(
         toolkit::multiConnectLines(toolkit::settingsFromMultiConnect(lines + QStringList{"x"})),
         lines);
+}
+
+// A line break in a value would move every later setting up a line when the file is read back:
+// the writer refuses the value, naming the setting.
+TEST(ConnectionSettingsFiles, MultiConnectRefusesALineBreakInAValue)
+{
+    const toolkit::ConnectionSettings plain{"s", "d", "u", "p"};
+    const struct {
+        QString toolkit::ConnectionSettings::*value;
+        const char* named;
+    } fields[] = {{&toolkit::ConnectionSettings::Server, "server"},
+                  {&toolkit::ConnectionSettings::Database, "database name"},
+                  {&toolkit::ConnectionSettings::UserName, "user name"},
+                  {&toolkit::ConnectionSettings::Password, "password"}};
+    for (const auto& field : fields) {
+        for (const char* broken : {"a\nb", "a\rb", "a\r\nb", "\n"}) {
+            toolkit::ConnectionSettings settings = plain;
+            settings.*field.value = QString::fromUtf8(broken);
+            try {
+                toolkit::multiConnectLines(settings);
+                ADD_FAILURE() << field.named << " holding a line break was accepted";
+            } catch (const platform::Error& error) {
+                EXPECT_TRUE(error.message().contains(QString::fromUtf8(field.named)))
+                    << error.message().toStdString();
+            }
+        }
+    }
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "dataaccess/db_error.h"
+#include "dataaccess/base/db_error.h"
 #include "dataaccess/query.h"
 #include "dataaccess/table.h"
 #include "db_fixture.h"

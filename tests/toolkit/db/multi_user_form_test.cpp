@@ -1,8 +1,8 @@
 #include "controls/flat_button.h"
 #include "platform/end_request.h"
 #include "platform/modal_box.h"
-#include "toolkit/db/multi_user_chooser.h"
-#include "toolkit/db/multi_user_form.h"
+#include "toolkit/db/forms/multi_user_chooser.h"
+#include "toolkit/db/forms/multi_user_form.h"
 
 #include <QLabel>
 #include <QListWidget>

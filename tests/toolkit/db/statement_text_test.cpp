@@ -1,4 +1,4 @@
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 #include "toolkit/db/statement_text.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
-#include "toolkit/dialogs/message_boxes.h"
+#include "toolkit/boxes/message_boxes.h"
 
 #include <functional>
 #include <gtest/gtest.h>

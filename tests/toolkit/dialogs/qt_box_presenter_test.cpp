@@ -1,7 +1,7 @@
 #include "platform/end_request.h"
 #include "support/recording_tones.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/dialogs/box_dialog.h"
-#include "toolkit/dialogs/message_boxes.h"
 #include "toolkit/dialogs/qt_box_presenter.h"
 
 #include <QApplication>

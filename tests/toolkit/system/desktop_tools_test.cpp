@@ -1,248 +1,258 @@
-#include "fake_window_manager.h"
-#include "support/virtual_display.h"
+#include "platform/xdg/registry_error.h"
+#include "recording_board.h"
+#include "support/scripted_box_presenter.h"
+#include "support/xdg_sandbox.h"
+#include "toolkit/boxes/message_boxes.h"
 #include "toolkit/system/desktop_tools.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QUrl>
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace {
 
-/// Sets an environment variable for a test's lifetime (unset when value is null).
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const QByteArray& value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_saved(qgetenv(name))
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
-    }
-    ~ScopedEnvironment()
-    {
-        if (m_had)
-            qputenv(m_name, m_saved);
-        else
-            qunsetenv(m_name);
-    }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+using Rows = std::vector<std::pair<QString, QString>>;
 
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_saved;
-};
-
-TEST(GetFileHandle, IsZeroWithoutX)
-{
-    const ScopedEnvironment noDisplay("DISPLAY", QByteArray());
-    toolkit::DesktopTools tools;
-    // Our own program runs, but there is no window list to find its window in.
-    const QString ours = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    EXPECT_EQ(tools.GetFileHandle(ours.toUpper()), 0U);
-    EXPECT_EQ(tools.GetFileHandle(QStringLiteral("no-such-program.exe")), 0U);
-}
-
-TEST(EnumWindowsProc, WithoutXAddsNothingAndGoesOn)
-{
-    const ScopedEnvironment noDisplay("DISPLAY", QByteArray());
-    toolkit::DesktopTools tools;
-    EXPECT_TRUE(tools.EnumWindowsProc(0x0400001, 0));
-    EXPECT_TRUE(tools.CTILIst().isEmpty());
-}
-
-/// A display of the test's own with a window manager played by the test.
-class XDesktopTest : public ::testing::Test {
+class DesktopToolsTest : public testing_support::SandboxedTest {
 protected:
-    void SetUp() override
+    QString autostart() const { return sandbox.systemConfig() + QStringLiteral("/autostart"); }
+    void writeFile(const QString& path, const QByteArray& text) const
     {
-        ASSERT_FALSE(m_server.name().isEmpty()) << "Xvfb did not start";
-        m_wm = std::make_unique<testing_support::FakeWindowManager>();
-        ASSERT_TRUE(m_wm->connected());
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
     }
 
-    testing_support::VirtualDisplay m_server;
-    std::unique_ptr<testing_support::FakeWindowManager> m_wm;
+    toolkit::ToolsState state;
+    testing_support::ScriptedBoxPresenter presenter;
+    toolkit::MessageBoxes boxes;
+    toolkit_system_testing::RecordingBoard board;
+    toolkit::DesktopTools tools{state, boxes, board};
 };
 
-TEST_F(XDesktopTest, GetFileHandleFindsTheLastWindowOfTheProgram)
+TEST_F(DesktopToolsTest, ReadsTheValueOfTheSectionOrTheKeyAndElseTheDefault)
 {
-    // A running program of a name no other process has, longer than a process name's 15
-    // characters.
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString name = QStringLiteral("Herd Report %1.EXE").arg(QFileInfo(dir.path()).fileName());
-    ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/sleep"), dir.filePath(name)));
-    QProcess program;
-    program.start(dir.filePath(name), {QStringLiteral("60")});
-    ASSERT_TRUE(program.waitForStarted());
-    const long pid = static_cast<long>(program.processId());
-
-    const auto other = m_wm->makeWindow(QStringLiteral("other"), 1);
-    const auto first = m_wm->makeWindow(QStringLiteral("first"), pid);
-    const auto last = m_wm->makeWindow(QStringLiteral("last"), pid, false);
-    const auto unowned = m_wm->makeWindow(QStringLiteral("unowned"), 0);
-    m_wm->publishClientList({other, first, last, unowned});
-
-    toolkit::DesktopTools tools;
-    EXPECT_EQ(tools.GetFileHandle(name.toLower()), last);
-    EXPECT_EQ(tools.GetFileHandle(name.left(15)), 0U); // the short process name is not it
-    EXPECT_EQ(tools.GetFileHandle(QStringLiteral("no-such-program.exe")), 0U);
-    program.kill();
-    program.waitForFinished();
+    tools.WriteRegistery(QStringLiteral("Software\\Farm"), QStringLiteral("Path"),
+                         QStringLiteral("/farm"));
+    tools.WriteRegistery(QStringLiteral("Software\\Farm\\Reports"), QStringLiteral("Last"),
+                         QStringLiteral("1404/01/01"));
+    const auto read = [this](const char* key, const char* section, const char* item) {
+        return tools.ReadRegistery(QString::fromUtf8(key), QString::fromUtf8(section),
+                                   QString::fromUtf8(item), QStringLiteral("def"));
+    };
+    EXPECT_EQ(read("Software\\Farm", "", "Path"), QStringLiteral("/farm"));
+    EXPECT_EQ(read("\\software\\FARM", "reports", "last"), QStringLiteral("1404/01/01"));
+    EXPECT_EQ(read("Software\\Farm", "Reports", "Path"), QStringLiteral("def"));
+    EXPECT_EQ(read("Software\\Farm", "Missing", "Last"), QStringLiteral("def"));
+    EXPECT_EQ(read("Software\\Other", "", "Path"), QStringLiteral("def"));
 }
 
-TEST_F(XDesktopTest, EnumWindowsProcListsTheTitlesOfApplicationWindows)
+TEST_F(DesktopToolsTest, ClearsAKeyButRefusesABlankOneThatWouldClearTheBranch)
 {
-    const auto main = m_wm->makeWindow(QStringLiteral("انتخاب دام"), 1);
-    const auto hidden = m_wm->makeWindow(QStringLiteral("Hidden"), 1, false);
-    const auto minimised = m_wm->makeWindow(QStringLiteral("Minimised"), 1, false);
-    m_wm->setIconic(minimised);
-    const auto owned = m_wm->makeWindow(QStringLiteral("Owned"), 1);
-    m_wm->setTransientFor(owned, main);
-    const auto groupDialog = m_wm->makeWindow(QStringLiteral("Owned by the desktop"), 1);
-    m_wm->setTransientFor(groupDialog, m_wm->root());
-    const auto palette = m_wm->makeWindow(QStringLiteral("Palette"), 1);
-    m_wm->setUtilityType(palette);
-    const auto gdi = m_wm->makeWindow(QStringLiteral("GDI+ Window"), 1);
-    const auto legacy = m_wm->makeLegacyWindow(QStringLiteral("Legacy title"));
-
-    toolkit::DesktopTools tools;
-    for (const auto w : {main, hidden, minimised, owned, groupDialog, palette, gdi, legacy})
-        EXPECT_TRUE(tools.EnumWindowsProc(w, 0));
-    EXPECT_TRUE(tools.EnumWindowsProc(0x7ffffff, 0)); // no such window: an X error, survived
-    EXPECT_EQ(tools.CTILIst().join(QLatin1Char('|')).toStdString(),
-              "انتخاب دام|Minimised|Owned by the desktop|Legacy title");
+    tools.WriteRegistery(QStringLiteral("Software\\Farm"), QStringLiteral("Path"),
+                         QStringLiteral("1"));
+    tools.WriteRegistery(QStringLiteral("Software\\Keep"), QStringLiteral("Path"),
+                         QStringLiteral("2"));
+    EXPECT_THROW(tools.ClearRegistery(QString()), platform::RegistryError);
+    EXPECT_THROW(tools.ClearRegistery(QStringLiteral("\\")), platform::RegistryError);
+    tools.ClearRegistery(QStringLiteral("Software\\Farm"));
+    EXPECT_EQ(tools.ReadRegistery(QStringLiteral("Software\\Farm"), QString(),
+                                  QStringLiteral("Path"), QStringLiteral("gone")),
+              QStringLiteral("gone"));
+    EXPECT_EQ(tools.ReadRegistery(QStringLiteral("Software\\Keep"), QString(),
+                                  QStringLiteral("Path"), QString()),
+              QStringLiteral("2"));
 }
 
-TEST(ExportIcon, GivesTheIconOfTheFilesType)
+TEST_F(DesktopToolsTest, AValueThatIsNotTextRaisesARegistryError)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString text = dir.filePath(QStringLiteral("notes.txt"));
-    QFile(text).open(QIODevice::WriteOnly);
-    const QString picture = dir.filePath(QStringLiteral("cow.bmp"));
-    QFile bmp(picture);
-    ASSERT_TRUE(bmp.open(QIODevice::WriteOnly));
-    bmp.write("BM"); // a name and content of a picture
-    bmp.close();
-    const QString unknown = dir.filePath(QStringLiteral("data.zzq"));
-    QFile(unknown).open(QIODevice::WriteOnly);
-
-    toolkit::DesktopTools tools;
-    EXPECT_EQ(tools.ExportIcon(text).name().toStdString(), "text-x-generic");
-    EXPECT_EQ(tools.ExportIcon(picture).name().toStdString(), "image-x-generic");
-    EXPECT_EQ(tools.ExportIcon(dir.path()).name().toStdString(), "inode-directory");
-    EXPECT_FALSE(tools.ExportIcon(unknown).isNull());
-    EXPECT_FALSE(tools.ExportIcon(dir.filePath(QStringLiteral("missing.txt"))).isNull());
+    writeFile(sandbox.configHome() + QStringLiteral("/farm-toolkit/user-registry.ini"),
+              "[Software]\nFarm\\Sizes=1, 2\n");
+    EXPECT_THROW(tools.ReadRegistery(QStringLiteral("Software\\Farm"), QString(),
+                                     QStringLiteral("Sizes"), QString()),
+                 platform::RegistryError);
 }
 
-/// Stand-ins for the desktops' settings tools on the search path: each writes down its
-/// arguments, one a line, and the Xfce one lists its properties when asked.
-class ChangeWallpaperTest : public ::testing::Test {
+TEST_F(DesktopToolsTest, DesktopAndStartupFoldersAreTheDesktopsOwn)
+{
+    writeFile(sandbox.configHome() + QStringLiteral("/user-dirs.dirs"),
+              "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Skrivebord\"\n");
+    EXPECT_EQ(tools.DeskTopPath(), sandbox.home() + QStringLiteral("/Skrivebord"));
+    EXPECT_EQ(tools.StartupPath(), sandbox.configHome() + QStringLiteral("/autostart/"));
+}
+
+TEST_F(DesktopToolsTest, ListsTheStartupEntriesOnTheBoardAndNothingWithoutTheirFolder)
+{
+    tools.ShowStartupProgram();
+    EXPECT_EQ(board.starts, 0);
+    writeFile(autostart() + QStringLiteral("/farm.desktop"),
+              "[Desktop Entry]\nExec=\"/opt/farm\"\n");
+    writeFile(autostart() + QStringLiteral("/clock.desktop"), "[Desktop Entry]\nExec=xclock -d\n");
+    tools.ShowStartupProgram();
+    EXPECT_EQ(board.starts, 1);
+    EXPECT_EQ(board.stops, 1);
+    EXPECT_FALSE(board.farsi);
+    EXPECT_EQ(board.caption, QStringLiteral("ليست برنامه هاي Startup ويندوز"));
+    EXPECT_EQ(board.rows, (Rows{{QStringLiteral("clock"), QStringLiteral("xclock -d")},
+                                {QStringLiteral("farm"), QStringLiteral("\"/opt/farm\"")}}));
+}
+
+struct StartupCase {
+    const char* name;
+    const char* exec; ///< as the entry file holds it
+    const char* asked;
+    bool found;
+};
+
+class StartupMatchTest : public DesktopToolsTest,
+                         public ::testing::WithParamInterface<StartupCase> {};
+
+TEST_P(StartupMatchTest, FindsOnlyTheQuotedPathExactly)
+{
+    writeFile(autostart() + QStringLiteral("/other.desktop"),
+              "[Desktop Entry]\nExec=\"/usr/bin/other\"\n");
+    writeFile(autostart() + QStringLiteral("/entry.desktop"),
+              QByteArray("[Desktop Entry]\nExec=") + GetParam().exec + '\n');
+    EXPECT_EQ(tools.IsThisProgramInStartUp(QString::fromUtf8(GetParam().asked)), GetParam().found);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, StartupMatchTest,
+    ::testing::Values(
+        StartupCase{"quoted", "\"/opt/farm/run\"", "/opt/farm/run", true},
+        StartupCase{"blanksAroundAsked", "\"/opt/farm/run\"", " /opt/farm/run  ", true},
+        StartupCase{"quotedWithBlank", "\"/opt/my farm/run\"", "/opt/my farm/run", true},
+        StartupCase{"bare", "/opt/farm/run", "/opt/farm/run", false},
+        StartupCase{"otherCase", "\"/opt/Farm/run\"", "/opt/farm/run", false},
+        StartupCase{"withArguments", "\"/opt/farm/run\" -q", "/opt/farm/run", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DesktopToolsTest, AddsAStartupEntryTrimmedAndOverwritesOneOfTheSameTitle)
+{
+    tools.AddToStartupProgram(QStringLiteral("Farm"), QStringLiteral("/opt/farm"));
+    EXPECT_FALSE(QFileInfo::exists(autostart())) << "the machine's folder is never created";
+    QDir().mkpath(autostart());
+    tools.AddToStartupProgram(QStringLiteral("  Farm  "), QStringLiteral(" /opt/old "));
+    tools.AddToStartupProgram(QStringLiteral("farm"), QStringLiteral("/opt/new farm"));
+    EXPECT_EQ(QDir(autostart()).entryList(QDir::Files),
+              QStringList{QStringLiteral("Farm.desktop")});
+    EXPECT_TRUE(tools.IsThisProgramInStartUp(QStringLiteral("/opt/new farm")));
+    EXPECT_FALSE(tools.IsThisProgramInStartUp(QStringLiteral("/opt/old")));
+    EXPECT_VALID_DESKTOP_FILE(autostart() + QStringLiteral("/Farm.desktop"));
+}
+
+TEST_F(DesktopToolsTest, ALinkThatCannotBeWrittenRaises)
+{
+    const QString link = sandbox.home() + QStringLiteral("/Desktop/Farm.desktop");
+    tools.CreateLink(QStringLiteral("/opt/farm/run"), QStringLiteral("-r daily"),
+                     QStringLiteral("/opt/farm"), link);
+    EXPECT_VALID_DESKTOP_FILE(link);
+    EXPECT_THROW(tools.CreateLink(QStringLiteral("/opt/farm/run"), QString(), QString(),
+                                  link + QStringLiteral("/x.desktop")),
+                 platform::Error);
+}
+
+/// Where SetFileAssociate writes for a version code, and what its insert command passes.
+struct AssociationCase {
+    const char* name;
+    const char* winVer;
+    bool written;
+    bool machine;
+    const char* insertSwitch;
+};
+
+class FileAssociationTest : public DesktopToolsTest,
+                            public ::testing::WithParamInterface<AssociationCase> {
 protected:
-    void SetUp() override
+    static QString run(const QString& program, const QStringList& arguments)
     {
-        ASSERT_TRUE(m_dir.isValid());
-        const QString bin = m_dir.filePath(QStringLiteral("bin"));
-        QDir().mkpath(bin);
-        m_log = m_dir.filePath(QStringLiteral("calls"));
-        const QByteArray record = "printf '%s|' \"${0##*/}\" \"$@\" >> '" + m_log.toUtf8() +
-                                  "'\necho >> '" + m_log.toUtf8() + "'\n";
-        writeTool(bin + QStringLiteral("/gsettings"), record);
-        writeTool(bin + QStringLiteral("/xfconf-query"),
-                  record + "[ \"$3\" = -l ] && printf '%s\\n' "
-                           "/backdrop/screen0/monitor0/workspace0/last-image "
-                           "/backdrop/screen0/monitor0/workspace0/image-style "
-                           "/backdrop/screen0/monitorHDMI-1/workspace1/last-image\n"
-                           "exit 0\n");
-        m_path = std::make_unique<ScopedEnvironment>("PATH", bin.toUtf8() + ":" + qgetenv("PATH"));
-        m_picture = m_dir.filePath(QStringLiteral("گاو's.bmp"));
+        QProcess process;
+        process.start(program, arguments);
+        process.waitForFinished(30000);
+        return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
     }
-
-    static void writeTool(const QString& file, const QByteArray& body)
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\n" + body);
-        f.close();
-        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    /// The calls made, one a line, each argument followed by "|".
-    std::string calls() const
-    {
-        QFile f(m_log);
-        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-    }
-
-    static std::string lines(const QStringList& calls)
-    {
-        return (calls.join(QLatin1Char('\n')) + QLatin1Char('\n')).toStdString();
-    }
-
-    QTemporaryDir m_dir;
-    QString m_log;
-    QString m_picture;
-    std::unique_ptr<ScopedEnvironment> m_path;
 };
 
-TEST_F(ChangeWallpaperTest, GnomeAndItsRelativesGetTheirSetting)
+TEST_P(FileAssociationTest, RegistersOnceForTheVersionAndReadsBack)
 {
-    // The quote in the name stays one, escaped inside the quoted text gsettings reads.
-    const QString uri = QUrl::fromLocalFile(m_picture)
-                            .toString(QUrl::FullyEncoded)
-                            .replace(QLatin1String("'"), QLatin1String("\\'"));
-    for (const char* desktop : {"GNOME", "ubuntu:GNOME", "Budgie:GNOME", "Unity"}) {
-        const ScopedEnvironment session("XDG_CURRENT_DESKTOP", desktop);
-        QFile::remove(m_log);
-        toolkit::DesktopTools().ChangeWallpaper(m_picture);
-        EXPECT_EQ(
-            calls(),
-            lines({"gsettings|set|org.gnome.desktop.background|picture-uri|'" + uri + "'|",
-                   "gsettings|set|org.gnome.desktop.background|picture-uri-dark|'" + uri + "'|"}))
-            << desktop;
+    const AssociationCase& c = GetParam();
+    state.WinVer = QString::fromLatin1(c.winVer);
+    tools.SetFileAssociate(QStringLiteral(".fr3"), QStringLiteral("Vexa.Report"));
+    const auto once = sandbox.files();
+    tools.SetFileAssociate(QStringLiteral(".fr3"), QStringLiteral("Vexa.Report"));
+    EXPECT_EQ(sandbox.files(), once) << "a second run changed the files";
+
+    if (!c.written) {
+        ASSERT_EQ(presenter.shown.size(), 2u);
+        EXPECT_EQ(presenter.shown[0].text, QStringLiteral("عدم ثبت پسوندها"));
+        EXPECT_TRUE(once.empty());
+        EXPECT_EQ(tools.GetFileAssociate(QStringLiteral(".fr3")), QString());
+        return;
     }
+    EXPECT_TRUE(presenter.shown.empty());
+    const QString data = c.machine ? sandbox.systemData() : sandbox.dataHome();
+    const QString config = c.machine ? sandbox.systemConfig() : sandbox.configHome();
+    const QString other = c.machine ? sandbox.home() : sandbox.root() + QStringLiteral("/usr");
+    for (const auto& [path, bytes] : once)
+        EXPECT_FALSE((sandbox.root() + QLatin1Char('/') + path).startsWith(other))
+            << qPrintable(path);
+
+    const QString entry = data + QStringLiteral("/applications/Vexa.Report.desktop");
+    EXPECT_VALID_DESKTOP_FILE(entry);
+    EXPECT_TRUE(QFileInfo::exists(data + QStringLiteral("/mime/packages/fr3-extension.xml")));
+    EXPECT_TRUE(QFileInfo::exists(data + QStringLiteral("/mime/mime.cache")));
+    EXPECT_TRUE(QFileInfo::exists(config + QStringLiteral("/mimeapps.list")));
+    const QString program = QCoreApplication::applicationFilePath();
+    EXPECT_EQ(tools.GetFileAssociate(QStringLiteral(".fr3")),
+              QLatin1Char('"') + program + QStringLiteral("\" %f"));
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("Name=\\s\\s\\sاجرا با Vexa\n"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("Exec=\"%1\" /o %f\n").arg(program)))
+        << qPrintable(text);
+    EXPECT_TRUE(text.contains(
+        QStringLiteral("Exec=\"%1\" %2 %f\n").arg(program, QLatin1String(c.insertSwitch))))
+        << qPrintable(text);
+
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    ASSERT_FALSE(xdgMime.isEmpty()) << "xdg-mime is not installed (xdg-utils)";
+    EXPECT_EQ(run(xdgMime, {QStringLiteral("query"), QStringLiteral("default"),
+                            QStringLiteral("application/x-vexa.report")}),
+              QStringLiteral("Vexa.Report.desktop"));
 }
 
-TEST_F(ChangeWallpaperTest, MateGetsThePathAsAQuotedText)
+INSTANTIATE_TEST_SUITE_P(
+    Versions, FileAssociationTest,
+    ::testing::Values(AssociationCase{"unknown000", "000", false, false, ""},
+                      AssociationCase{"win2000", "500", false, false, ""},
+                      AssociationCase{"xpMachineWide", "510", true, true, "/A"},
+                      AssociationCase{"server2003User", "520", true, false, "/a"},
+                      AssociationCase{"sevenUser", "610", true, false, "/a"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DesktopToolsTest, TheUserBranchEndsSilentlyAndTheMachineBranchRaises)
 {
-    const ScopedEnvironment session("XDG_CURRENT_DESKTOP", "MATE");
-    toolkit::DesktopTools().ChangeWallpaper(m_picture);
-    QString quoted = m_picture;
-    quoted.replace(QLatin1String("'"), QLatin1String("\\'"));
-    EXPECT_EQ(calls(),
-              lines({"gsettings|set|org.mate.background|picture-filename|'" + quoted + "'|"}));
+    // A file stands where each MIME folder should be.
+    writeFile(sandbox.dataHome() + QStringLiteral("/mime"), "blocked");
+    writeFile(sandbox.systemData() + QStringLiteral("/mime"), "blocked");
+    state.WinVer = QStringLiteral("610");
+    EXPECT_NO_THROW(tools.SetFileAssociate(QStringLiteral(".fr3"), QStringLiteral("Vexa.Report")));
+    state.WinVer = QStringLiteral("510");
+    EXPECT_THROW(tools.SetFileAssociate(QStringLiteral(".fr3"), QStringLiteral("Vexa.Report")),
+                 platform::Error);
+    EXPECT_TRUE(presenter.shown.empty());
 }
 
-TEST_F(ChangeWallpaperTest, XfceSetsThePictureOfEveryMonitorAndWorkspace)
+TEST_F(DesktopToolsTest, RefusesAnExtensionOrTypeThatWouldReachOutsideItsFolder)
 {
-    const ScopedEnvironment session("XDG_CURRENT_DESKTOP", "XFCE");
-    toolkit::DesktopTools().ChangeWallpaper(m_picture);
-    const QString set =
-        QStringLiteral("xfconf-query|-c|xfce4-desktop|-p|%1|-s|") + m_picture + QLatin1Char('|');
-    EXPECT_EQ(calls(), lines({"xfconf-query|-c|xfce4-desktop|-l|",
-                              set.arg("/backdrop/screen0/monitor0/workspace0/last-image"),
-                              set.arg("/backdrop/screen0/monitorHDMI-1/workspace1/last-image")}));
-}
-
-TEST_F(ChangeWallpaperTest, ElsewhereNothingHappens)
-{
-    for (const char* desktop : {"KDE", "LXQt", ""}) {
-        const ScopedEnvironment session("XDG_CURRENT_DESKTOP", desktop);
-        toolkit::DesktopTools().ChangeWallpaper(m_picture);
-    }
-    const ScopedEnvironment gnome("XDG_CURRENT_DESKTOP", "GNOME");
-    toolkit::DesktopTools().ChangeWallpaper(QString());
-    EXPECT_EQ(calls(), "");
+    state.WinVer = QStringLiteral("610");
+    EXPECT_THROW(tools.SetFileAssociate(QStringLiteral("./../../x"), QStringLiteral("Vexa")),
+                 platform::RegistryError);
+    EXPECT_THROW(
+        tools.SetFileAssociate(QStringLiteral(".fr3"), QStringLiteral("../../../bin/Vexa")),
+        platform::RegistryError);
+    EXPECT_TRUE(sandbox.files().empty());
 }
 
 } // namespace

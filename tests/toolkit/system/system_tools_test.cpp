@@ -1,10 +1,9 @@
+#include "support/wait_for_file.h"
 #include "toolkit/system/system_tools.h"
 #include "toolkit/system/windows_version.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,17 +89,6 @@ protected:
         return program;
     }
 
-    bool markerAppears(const QString& marker, int withinMs) const
-    {
-        const QDeadlineTimer deadline(withinMs);
-        while (!deadline.hasExpired()) {
-            if (QFile::exists(path(marker)))
-                return true;
-            QThread::msleep(20);
-        }
-        return QFile::exists(path(marker));
-    }
-
     toolkit::ToolsState m_state;
     toolkit::SystemTools m_tools{m_state};
 
@@ -120,7 +108,7 @@ TEST_F(SystemToolsTest, ExecuteFileStartsTheProgramAndReturnsAtOnce)
     const QString program =
         programWritingMarker(QStringLiteral("VexaSystem.exe"), QStringLiteral("marker"));
     m_tools.ExecuteFile(program);
-    EXPECT_TRUE(markerAppears(QStringLiteral("marker"), 10000));
+    EXPECT_TRUE(testing_support::fileAppears(path(QStringLiteral("marker"))));
 }
 
 TEST_F(SystemToolsTest, ExecuteFileUsesTheNameAsGiven)
@@ -132,7 +120,7 @@ TEST_F(SystemToolsTest, ExecuteFileUsesTheNameAsGiven)
     const QString blankNamed =
         programWritingMarker(QStringLiteral(" report.sh"), QStringLiteral("untrimmed"));
     m_tools.ExecuteFile(blankNamed);
-    EXPECT_TRUE(markerAppears(QStringLiteral("untrimmed"), 10000));
+    EXPECT_TRUE(testing_support::fileAppears(path(QStringLiteral("untrimmed"))));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("trimmed"))));
 }
 

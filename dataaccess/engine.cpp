@@ -1,8 +1,0 @@
-#include "dataaccess/engine.h"
-
-namespace db {
-
-Cursor::~Cursor() = default;
-EngineSession::~EngineSession() = default;
-
-} // namespace db
