@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -12,6 +13,8 @@ struct MulDivCase {
     int numerator;
     int denominator;
     int expected;
+    /// A failing row is named, not dumped.
+    friend void PrintTo(const MulDivCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class MulDivTest : public ::testing::TestWithParam<MulDivCase> {};
