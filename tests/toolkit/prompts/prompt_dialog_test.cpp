@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <ostream>
 
 namespace {
 
@@ -111,6 +112,8 @@ struct KeyCase {
     std::vector<Act> acts;
     bool accepted;
     QString finalValue;
+    /// A failing row is named, not dumped.
+    friend void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class RealPrompt : public PromptsTest, public ::testing::WithParamInterface<KeyCase> {
