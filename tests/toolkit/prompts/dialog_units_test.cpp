@@ -114,4 +114,24 @@ TEST_F(PromptLayoutTest, LineBreaksAndAnEmptyPrompt)
     EXPECT_EQ(toolkit::promptLines(QStringLiteral("a\r\nb\rc\nd")), QStringLiteral("a\nb\nc\nd"));
 }
 
+TEST_F(PromptLayoutTest, LinesAreBrokenBetweenWordsWithoutTheirEndingBlank)
+{
+    QString text;
+    for (int i = 0; i < 8; ++i)
+        text += QStringLiteral("شماره بدن دام مورد نظر را وارد كنيد ");
+    text += QStringLiteral("پايان");
+    const int width = toolkit::mulDiv(164, x, 4);
+    const QStringList lines = toolkit::wrappedPrompt(font, text, width).split(QLatin1Char('\n'));
+
+    ASSERT_GT(lines.size(), 2);
+    EXPECT_EQ(lines.join(QLatin1Char(' ')), text) << "broken only at single blanks";
+    for (const QString& line : lines) {
+        EXPECT_FALSE(line.endsWith(QLatin1Char(' '))) << line.toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(line), width) << line.toStdString();
+    }
+    EXPECT_EQ(toolkit::wrappedPrompt(font, QStringLiteral("  الف\r\n\rب"), width),
+              QStringLiteral("  الف\n\nب"));
+    EXPECT_EQ(toolkit::wrappedPrompt(font, QString(), width), QString());
+}
+
 } // namespace
