@@ -29,6 +29,24 @@ QStringList wtimesLines(const QString& fileText)
     return lines;
 }
 
+QStringList wtimesFileLines(const ConnectionSettings& settings)
+{
+    const QStringList plain{settings.Password, settings.Server, settings.Database,
+                            settings.UserName};
+    const QStringList fields{QStringLiteral("password"), QStringLiteral("server"),
+                             QStringLiteral("database name"), QStringLiteral("user name")};
+    QStringList lines;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        lines << DbTextTools::FindXOR(plain[i]);
+        // A lone CR or LF stays inside its value (see wtimesLines); CR LF ends the line.
+        if (lines.last().contains(QStringLiteral("\r\n")))
+            throw platform::Error(
+                QStringLiteral("The %1 cannot be kept in %2: scrambled, it holds a line ending.")
+                    .arg(fields[i], kWTimesFile));
+    }
+    return lines;
+}
+
 ConnectionSettings settingsFromMultiConnect(const QStringList& lines)
 {
     if (lines.size() < 4)

@@ -23,6 +23,11 @@ ConnectionSettings settingsFromWTimes(const QStringList& lines);
 /// file without any CR LF is split at every line break.
 QStringList wtimesLines(const QString& fileText);
 
+/// The four lines "WTimes.DLL" is written with, each scrambled with FindXOR. Raises
+/// platform::Error naming the setting when its scrambled form holds CR LF, which would end the
+/// line early when the file is read back.
+QStringList wtimesFileLines(const ConnectionSettings& settings);
+
 /// The main server's settings held by the lines of "MultiConnect.Dat": server, database, user
 /// name and password in plain text; lines after the fourth are ignored. Raises platform::Error
 /// when fewer than four lines are there.
