@@ -30,7 +30,8 @@ int main(int argc, char** argv)
         if (mode == "--demo") {
             app::layOutDemoFarm(farmFolder);
         } else if (!app::askFarmSettings(farmFolder)) {
-            std::fprintf(stderr, "%s\n", qPrintable(app::cancelledSetupMessage(farmFolder)));
+            QString message = app::cancelledSetupMessage(farmFolder);
+            std::fprintf(stderr, "%s\n", qPrintable(message.replace(QLatin1Char('\r'), '\n')));
             code = 1;
         }
     } catch (const platform::Error& error) {
