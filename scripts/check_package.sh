@@ -64,10 +64,10 @@ mkdir "$work/program"
 cp "$root/usr/lib/cowselect/CowSelect" "$root/usr/lib/cowselect/Create.List" "$work/program/"
 timeout 60 "$work/program/CowSelect" || fail "a program folder without settings did not end with 0"
 
-# The demo farm through the unpacked launcher: laid out in the farm folder, the working table
-# created at start-up.
-farm=$work/farm
-"$root/usr/bin/cowselect" --demo --farm-folder "$farm" >"$work/program.log" 2>&1 &
+# The demo farm through the unpacked launcher: laid out in the user's demo farm folder (here
+# under the temporary XDG_DATA_HOME), the working table created at start-up.
+farm=$XDG_DATA_HOME/cowselect-demo
+"$root/usr/bin/cowselect" --demo >"$work/program.log" 2>&1 &
 pid=$!
 database=$farm/farm/DemoFarm.db
 table_count() {
