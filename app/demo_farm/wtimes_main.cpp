@@ -1,9 +1,10 @@
 // farm_wtimes FOLDER SERVER DATABASE USER PASSWORD
 // Writes the single-customer settings file FOLDER/WTimes.DLL: password, server, database and
-// user name, one a line, each scrambled as the program unscrambles them.
+// user name, one a line, each scrambled as the program unscrambles them. A value whose scrambled
+// form would end its line early is refused.
 #include "platform/error.h"
 #include "platform/text_file.h"
-#include "toolkit/db/db_text_tools.h"
+#include "toolkit/db/settings_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,16 +19,11 @@ int main(int argc, char** argv)
         err << "usage: farm_wtimes FOLDER SERVER DATABASE USER PASSWORD\n";
         return 2;
     }
-    const QString& server = arguments.at(1);
-    const QString& database = arguments.at(2);
-    const QString& user = arguments.at(3);
-    const QString& password = arguments.at(4);
-    const QStringList lines{
-        toolkit::DbTextTools::FindXOR(password), toolkit::DbTextTools::FindXOR(server),
-        toolkit::DbTextTools::FindXOR(database), toolkit::DbTextTools::FindXOR(user)};
-    const QString path = QDir(arguments.at(0)).filePath(QStringLiteral("WTimes.DLL"));
+    const toolkit::ConnectionSettings settings{arguments.at(1), arguments.at(2), arguments.at(3),
+                                               arguments.at(4)};
+    const QString path = QDir(arguments.at(0)).filePath(toolkit::kWTimesFile);
     try {
-        platform::writeTextFile(path, lines);
+        platform::writeTextFile(path, toolkit::wtimesFileLines(settings));
     } catch (const platform::Error& error) {
         err << error.message() << '\n';
         return 1;
