@@ -1,5 +1,7 @@
-// The program entry: the production boxes and connect dialog, the program's objects in their
-// order, then the event loop.
+// The program entry: the program folder (its own, or the farm folder the command line names),
+// the production boxes and connect dialog, the program's objects in their order, then the
+// event loop.
+#include "app/options/program_options.h"
 #include "app/selection_program.h"
 #include "dataaccess/widgets/ms_connect_dialog.h"
 #include "platform/end_request.h"
@@ -9,6 +11,7 @@
 #include "toolkit/prompts/qt_prompt_presenter.h"
 
 #include <QApplication>
+#include <cstdio>
 
 namespace {
 
@@ -31,6 +34,13 @@ public:
 int main(int argc, char* argv[])
 {
     Application application(argc, argv);
+    const app::ProgramFolderChoice folder = app::programFolderFrom(
+        QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath());
+    if (!folder.error.isEmpty()) {
+        std::fprintf(stderr, "CowSelect: %s\n%s\n", qPrintable(folder.error),
+                     qPrintable(app::programUsage()));
+        return 2;
+    }
     QApplication::setApplicationName(QStringLiteral("CowSelect"));
     QApplication::setLayoutDirection(Qt::RightToLeft);
     toolkit::QtBoxPresenter boxes;
@@ -41,7 +51,7 @@ int main(int argc, char* argv[])
     platform::setFolderChooser(&folders);
     db::installConnectDialog();
 
-    app::SelectionProgram program(QCoreApplication::applicationDirPath());
+    app::SelectionProgram program(folder.folder);
     program.show();
     const int code = platform::runEventLoop();
     platform::setPromptPresenter(nullptr);

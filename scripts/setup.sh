@@ -33,6 +33,9 @@ packages=(
   # desktop entries, MIME packages, default applications, user folders and the time zones
   # the registry and shell stand-ins write and read, and the tools their tests check them with
   desktop-file-utils shared-mime-info xdg-utils xdg-user-dirs tzdata
+  # the Debian package: its library dependencies (dpkg-shlibdeps) and the validators of the
+  # package and of its AppStream metadata
+  dpkg-dev lintian appstream
 )
 
 missing=()

@@ -21,7 +21,18 @@ ConnectionSettings settingsFromWTimes(const QStringList& lines)
     return settings;
 }
 
-void writeWTimesFile(const QString& path, const ConnectionSettings& settings)
+QStringList wtimesLines(const QString& fileText)
+{
+    const QString crLf = QStringLiteral("\r\n");
+    QStringList lines = fileText.contains(crLf)
+                            ? fileText.split(crLf)
+                            : fileText.split(QRegularExpression(QStringLiteral("\r|\n")));
+    if (lines.last().isEmpty())
+        lines.removeLast(); // what follows the ending of the last line
+    return lines;
+}
+
+QStringList wtimesFileLines(const ConnectionSettings& settings)
 {
     // The file's order, and the name each setting is called by when it cannot be stored.
     const std::pair<QString, QString ConnectionSettings::*> fields[] = {
@@ -45,18 +56,12 @@ void writeWTimesFile(const QString& path, const ConnectionSettings& settings)
                                              "line of the file). Write it another way.")
                                   .arg(name, kWTimesFile));
     }
-    platform::writePrivateTextFile(path, lines);
+    return lines;
 }
 
-QStringList wtimesLines(const QString& fileText)
+void writeWTimesFile(const QString& path, const ConnectionSettings& settings)
 {
-    const QString crLf = QStringLiteral("\r\n");
-    QStringList lines = fileText.contains(crLf)
-                            ? fileText.split(crLf)
-                            : fileText.split(QRegularExpression(QStringLiteral("\r|\n")));
-    if (lines.last().isEmpty())
-        lines.removeLast(); // what follows the ending of the last line
-    return lines;
+    platform::writePrivateTextFile(path, wtimesFileLines(settings));
 }
 
 ConnectionSettings settingsFromMultiConnect(const QStringList& lines)

@@ -107,6 +107,43 @@ TEST(ConnectionSettingsFiles, WTimesWrittenWithOtherLineEndsStillSplits)
     EXPECT_TRUE(toolkit::wtimesLines("").isEmpty());
 }
 
+struct WTimesWriteCase {
+    const char* name;
+    toolkit::ConnectionSettings settings;
+};
+
+class WTimesFileLinesTest : public testing::TestWithParam<WTimesWriteCase> {};
+
+TEST_P(WTimesFileLinesTest, ReadsBackAsWritten)
+{
+    const toolkit::ConnectionSettings& settings = GetParam().settings;
+    const QString text = toolkit::wtimesFileLines(settings).join("\r\n") + "\r\n";
+    EXPECT_EQ(toolkit::settingsFromWTimes(toolkit::wtimesLines(text)), settings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ConnectionSettingsFiles, WTimesFileLinesTest,
+    testing::Values(WTimesWriteCase{"Plain", {"farm\\SQL,1433", "Herd", "sa", "p;{}=w"}},
+                    WTimesWriteCase{"EmptyPasswordAndUser", {"sqlite:farm", "DemoFarm", "", ""}},
+                    WTimesWriteCase{"ServerScramblesIntoLoneCr",
+                                    {"sqlite:/tmp/abcd/Farm", "Herd", "sa", ""}},
+                    WTimesWriteCase{"Persian", {"سرور", "گله", "كاربر", "رمز"}}),
+    [](const testing::TestParamInfo<WTimesWriteCase>& info) { return info.param.name; });
+
+TEST(ConnectionSettingsFiles, WTimesRefusesValueThatScramblesIntoCrLf)
+{
+    // "-(" at positions 16 and 17 scrambles into CR LF: the line would end there.
+    const QString server = "123456789012345-(x";
+    ASSERT_TRUE(DbTextTools::FindXOR(server).contains("\r\n"));
+    try {
+        toolkit::wtimesFileLines({server, "Herd", "sa", ""});
+        FAIL() << "a server that scrambles into CR LF was accepted";
+    } catch (const platform::Error& error) {
+        EXPECT_TRUE(error.message().contains("server")) << error.message().toStdString();
+    }
+    EXPECT_THROW(toolkit::wtimesFileLines({"s", "d", "u", server}), platform::Error);
+}
+
 TEST(ConnectionSettingsFiles, MultiConnectNeedsFourLines)
 {
     EXPECT_THROW(toolkit::settingsFromMultiConnect({"s", "d", "u"}), platform::Error);
