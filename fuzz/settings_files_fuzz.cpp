@@ -17,7 +17,8 @@ using toolkit::ConnectionSettings;
 
 QString shown(const ConnectionSettings& s)
 {
-    return QStringList{s.Server, s.Database, s.UserName, s.Password}.join(QStringLiteral(" | "));
+    return fuzz::visible(
+        QStringList{s.Server, s.Database, s.UserName, s.Password}.join(QStringLiteral(" | ")));
 }
 
 void readAnyBytes(const std::uint8_t* data, std::size_t size)
