@@ -15,8 +15,8 @@
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QEvent>
 #include <QMenu>
-#include <QMouseEvent>
 #include <algorithm>
 
 namespace controls {
@@ -146,7 +146,7 @@ void TCustomSolarCalendar::buildChildren()
     m_grid = new DayGrid(this);
     m_grid->move(gridPlace);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_grid, &DayGrid::cellClicked, this, &TCustomSolarCalendar::pickCell);
+    connect(m_grid, &DayGrid::cellPicked, this, &TCustomSolarCalendar::pickCell);
     connect(m_grid, &DayGrid::customContextMenuRequested, this,
             &TCustomSolarCalendar::showMonthMenu);
 

@@ -201,7 +201,6 @@ private:
 
     void buildChildren();
     void buildFace();
-    void placeForCalendar();
     void refresh();
     static void applyColour(QWidget* widget, const QColor& colour);
     DateFields todayIn(TDateKind kind) const;

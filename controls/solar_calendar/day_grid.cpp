@@ -1,5 +1,6 @@
 #include "controls/solar_calendar/day_grid.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -21,6 +22,7 @@ constexpr int pitchY = DayGrid::cellHeight + DayGrid::lineWidth;
 DayGrid::DayGrid(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     resize(MonthGrid::columns * pitchX, MonthGrid::rows * pitchY);
 }
 
@@ -91,7 +93,36 @@ void DayGrid::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     if (const std::optional<int> index = cellAt(event->position().toPoint()))
-        emit cellClicked(*index / MonthGrid::columns, *index % MonthGrid::columns);
+        emit cellPicked(*index / MonthGrid::columns, *index % MonthGrid::columns);
+}
+
+void DayGrid::keyPressEvent(QKeyEvent* event)
+{
+    QPoint step; // in drawn columns and rows
+    switch (event->key()) {
+    case Qt::Key_Left:
+        step = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        step = {1, 0};
+        break;
+    case Qt::Key_Up:
+        step = {0, -1};
+        break;
+    case Qt::Key_Down:
+        step = {0, 1};
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int index = m_grid.cellIndexOfDay(m_selectedDay);
+    if (index < 0)
+        return;
+    const QRect from = cellRect(m_kind, index / MonthGrid::columns, index % MonthGrid::columns);
+    const QPoint to = from.center() + QPoint(step.x() * pitchX, step.y() * pitchY);
+    if (const std::optional<int> target = cellAt(to))
+        emit cellPicked(*target / MonthGrid::columns, *target % MonthGrid::columns);
 }
 
 void DayGrid::mouseMoveEvent(QMouseEvent* event)

@@ -41,13 +41,15 @@ public:
     std::optional<int> cellAt(const QPoint& point) const;
 
 signals:
-    /// A cell was clicked; column counts in reading order.
-    void cellClicked(int row, int column);
+    /// A cell was clicked, or reached from the current day's cell with an arrow key (in the
+    /// arrow's direction on screen); column counts in reading order.
+    void cellPicked(int row, int column);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     MonthGrid m_grid{dkSolar, 0, 0, false};

@@ -22,19 +22,21 @@ bool sameName(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QStringList keyNames(const QString& keyPath)
+/// The names of the keys on the path; nothing when one holds a "/", which no stored key can.
+std::optional<QStringList> keyNames(const QString& keyPath)
 {
     const QStringList names = keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
     for (const QString& name : names)
         if (name.contains(QLatin1Char('/')))
-            throw RegistryError(QStringLiteral("Registry key '%1' cannot be stored").arg(keyPath));
+            return std::nullopt;
     return names;
 }
 
-QString storedValueName(const QString& name)
+/// The INI key of a value name; nothing when it holds "/" or "\", which no stored value can.
+std::optional<QString> storedValueName(const QString& name)
 {
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        throw RegistryError(QStringLiteral("Registry value '%1' cannot be stored").arg(name));
+        return std::nullopt;
     if (name.isEmpty())
         return kDefaultValueKey;
     return name.startsWith(kDefaultValueKey) ? kDefaultValueKey + name : name;
@@ -126,15 +128,17 @@ QString XdgUserRegistry::storePath() const
 
 std::optional<QString> XdgUserRegistry::value(const QString& keyPath, const QString& name) const
 {
-    const QStringList names = keyNames(keyPath);
-    if (auto answer = desktopAnswer(names, name))
+    const auto names = keyNames(keyPath);
+    const auto stored = storedValueName(name);
+    if (!names || !stored)
+        return std::nullopt;
+    if (auto answer = desktopAnswer(*names, name))
         return answer;
-    const QString stored = storedValueName(name);
     QSettings settings(storePath(), QSettings::IniFormat);
-    const ResolvedKey key = resolve(settings, names);
+    const ResolvedKey key = resolve(settings, *names);
     if (!key.exists)
         return std::nullopt;
-    const QString spelled = matching(childrenOf(settings, key.group, true), stored);
+    const QString spelled = matching(childrenOf(settings, key.group, true), *stored);
     if (spelled.isEmpty())
         return std::nullopt;
     const QVariant data = settings.value(settingsKey(key.group, spelled));
@@ -145,24 +149,29 @@ std::optional<QString> XdgUserRegistry::value(const QString& keyPath, const QStr
 
 void XdgUserRegistry::setValue(const QString& keyPath, const QString& name, const QString& text)
 {
-    const QStringList names = keyNames(keyPath);
-    const QString stored = storedValueName(name);
+    const auto names = keyNames(keyPath);
+    const auto stored = storedValueName(name);
+    if (!names || !stored)
+        throw RegistryError(
+            QStringLiteral("Registry value '%1' of '%2' cannot be stored").arg(name, keyPath));
     QSettings settings(storePath(), QSettings::IniFormat);
-    const ResolvedKey key = resolve(settings, names);
+    const ResolvedKey key = resolve(settings, *names);
     const QString spelled =
-        key.exists ? matching(childrenOf(settings, key.group, true), stored) : QString();
-    settings.setValue(settingsKey(key.group, spelled.isEmpty() ? stored : spelled), text);
+        key.exists ? matching(childrenOf(settings, key.group, true), *stored) : QString();
+    settings.setValue(settingsKey(key.group, spelled.isEmpty() ? *stored : spelled), text);
     flush(settings, keyPath);
 }
 
 void XdgUserRegistry::removeKey(const QString& keyPath)
 {
-    const QStringList names = keyNames(keyPath);
-    if (names.isEmpty())
+    if (keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts).isEmpty())
         throw RegistryError(
             QStringLiteral("Registry key '%1' names the whole branch").arg(keyPath));
+    const auto names = keyNames(keyPath);
+    if (!names)
+        return; // no stored key has such a name
     QSettings settings(storePath(), QSettings::IniFormat);
-    const ResolvedKey key = resolve(settings, names);
+    const ResolvedKey key = resolve(settings, *names);
     if (!key.exists)
         return;
     settings.remove(key.group);

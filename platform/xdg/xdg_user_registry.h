@@ -10,8 +10,9 @@ namespace platform {
 /// $XDG_CONFIG_HOME/farm-toolkit/user-registry.ini), read and written through QSettings: a key is
 /// an INI group, a value a key of its group, the default value the key "@" (a value whose own
 /// name starts with "@" is stored with one more "@"). Key and value names are matched without
-/// regard to letter case; a new one keeps the case it was written with. Names holding "/" cannot
-/// be stored. Keys exist while they hold values: a key left empty is not kept.
+/// regard to letter case; a new one keeps the case it was written with. A key name holding "/",
+/// or a value name holding "/" or "\", cannot be stored: writing it raises RegistryError, and it
+/// is never found. Keys exist while they hold values: a key left empty is not kept.
 ///
 /// Two values are answered by the desktop rather than the file: "Desktop" and "Startup" of
 /// "Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders" are the XDG desktop folder

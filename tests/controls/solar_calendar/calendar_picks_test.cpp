@@ -225,3 +225,48 @@ TEST_F(CalendarWidget, TheHintNamesTheCurrentDayOverItsCellOnly)
 }
 
 } // namespace
+
+namespace {
+
+struct ArrowKey {
+    const char* name;
+    TDateKind kind;
+    const char* from;
+    Qt::Key key;
+    const char* expected;
+};
+
+void PrintTo(const ArrowKey& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class CalendarArrowKey : public CalendarWidget, public testing::WithParamInterface<ArrowKey> {};
+
+TEST_P(CalendarArrowKey, MovesToTheCellInTheArrowsDirectionOnScreen)
+{
+    const ArrowKey& c = GetParam();
+    calendar->setDateKind(c.kind);
+    calendar->setInDate(QString::fromUtf8(c.from));
+    QWidget* grid = calendar->childAt(cellBox(c.kind, 2, 2).center());
+    ASSERT_NE(grid, nullptr);
+    QTest::keyClick(grid, c.key);
+    EXPECT_EQ(calendar->outDate(), QString::fromUtf8(c.expected));
+}
+
+// In the solar grid the next day stands to the left.
+INSTANTIATE_TEST_SUITE_P(
+    Keys, CalendarArrowKey,
+    testing::Values(
+        ArrowKey{"SolarLeftIsTheNextDay", dkSolar, "1389/11/04", Qt::Key_Left, "1389/11/05"},
+        ArrowKey{"SolarRightIsTheDayBefore", dkSolar, "1389/11/04", Qt::Key_Right, "1389/11/03"},
+        ArrowKey{"SolarDownIsAWeekOn", dkSolar, "1389/11/04", Qt::Key_Down, "1389/11/11"},
+        ArrowKey{"UpIntoThePreviousMonthsCell", dkSolar, "1389/11/04", Qt::Key_Up, "1389/10/04"},
+        ArrowKey{"PastTheLeftEdgeNothing", dkSolar, "1389/11/08", Qt::Key_Left, "1389/11/08"},
+        ArrowKey{"GregorianRightIsTheNextDay", dkGregorian, "2011/01/24", Qt::Key_Right,
+                 "2011/01/25"},
+        ArrowKey{"GregorianLeftIsTheDayBefore", dkGregorian, "2011/01/24", Qt::Key_Left,
+                 "2011/01/23"}),
+    [](const testing::TestParamInfo<ArrowKey>& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -108,6 +108,9 @@ TEST_F(XdgUserRegistryTest, RefusesNamesItCannotStoreAndAWriteItCannotMake)
                  RegistryError);
     EXPECT_THROW(registry.setValue(QStringLiteral("Software"), QStringLiteral("a/b"), QString()),
                  RegistryError);
+    EXPECT_EQ(registry.value(QStringLiteral("Software\\a/b"), QStringLiteral("x")), std::nullopt);
+    EXPECT_EQ(registry.value(QStringLiteral("Software"), QStringLiteral("a/b")), std::nullopt);
+    EXPECT_NO_THROW(registry.removeKey(QStringLiteral("Software\\a/b")));
     // The store's folder is a file: nothing can be written.
     QDir().mkpath(sandbox.configHome());
     QFile blocker(sandbox.configHome() + QStringLiteral("/farm-toolkit"));

@@ -1,6 +1,6 @@
 #include "recording_board.h"
-#include "toolkit/calendar/engine/conversion_error.h"
 #include "support/qstring_printer.h"
+#include "toolkit/calendar/engine/conversion_error.h"
 #include "toolkit/system/system_reports.h"
 
 #include <QTimeZone>
