@@ -6,7 +6,6 @@
 #include "fuzz/support/fuzz_support.h"
 #include "platform/error.h"
 #include "platform/text_file.h"
-#include "toolkit/db/db_text_tools.h"
 #include "toolkit/db/settings_files.h"
 
 #include <QFile>
@@ -17,7 +16,8 @@ using toolkit::ConnectionSettings;
 
 QString shown(const ConnectionSettings& s)
 {
-    return QStringList{s.Server, s.Database, s.UserName, s.Password}.join(QStringLiteral(" | "));
+    return fuzz::visible(
+        QStringList{s.Server, s.Database, s.UserName, s.Password}.join(QStringLiteral(" | ")));
 }
 
 void readAnyBytes(const std::uint8_t* data, std::size_t size)
@@ -34,21 +34,11 @@ void readAnyBytes(const std::uint8_t* data, std::size_t size)
     }
 }
 
-// "WTimes.DLL" as farm_wtimes writes it: password, server, database and user name, each
-// scrambled, one a line.
-void writeWTimes(const QString& path, const ConnectionSettings& s)
-{
-    using toolkit::DbTextTools;
-    platform::writeTextFile(path,
-                            {DbTextTools::FindXOR(s.Password), DbTextTools::FindXOR(s.Server),
-                             DbTextTools::FindXOR(s.Database), DbTextTools::FindXOR(s.UserName)});
-}
-
 void wtimesReadsBack(const ConnectionSettings& written)
 {
     const QString path = fuzz::scratchPath(toolkit::kWTimesFile);
     try {
-        writeWTimes(path, written);
+        toolkit::writeWTimesFile(path, written);
     } catch (const platform::Error&) {
         return; // refused: the file cannot hold these values
     }

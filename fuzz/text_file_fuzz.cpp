@@ -20,14 +20,7 @@ bool holdsLineBreak(const QStringList& lines)
 
 QString shown(const QStringList& lines)
 {
-    QStringList codes;
-    for (const QString& line : lines) {
-        QString code;
-        for (const QChar c : line)
-            code += QStringLiteral("U+%1 ").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        codes.append(code);
-    }
-    return codes.join(QStringLiteral("| "));
+    return fuzz::visible(lines.join(QStringLiteral(" | ")));
 }
 
 } // namespace

@@ -16,6 +16,18 @@ QStringList texts(const std::uint8_t* data, std::size_t size)
     return fields;
 }
 
+QString visible(const QString& text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
+            shown += c;
+        else
+            shown += QStringLiteral("<U+%1>").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
+
 void fail(const char* property, const QString& detail)
 {
     std::fprintf(stderr, "property failed: %s\n%s\n", property, qUtf8Printable(detail));

@@ -21,6 +21,10 @@ namespace fuzz {
 /// them. Always at least one field; a harness reads a missing one as the empty text (value()).
 QStringList texts(const std::uint8_t* data, std::size_t size);
 
+/// The text with every character outside printable ASCII written as U+XXXX, so that a failure
+/// shows exactly which characters were involved.
+QString visible(const QString& text);
+
 /// Prints what failed and aborts, so that the fuzzer keeps the input and the replay test fails.
 [[noreturn]] void fail(const char* property, const QString& detail);
 
