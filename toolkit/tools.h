@@ -9,6 +9,7 @@
 #include "toolkit/db/forms/multi_user_chooser.h"
 #include "toolkit/dialogs/message_board_form.h"
 #include "toolkit/dialogs/wait_boxes.h"
+#include "toolkit/images/image_tools.h"
 #include "toolkit/prompts/prompts.h"
 #include "toolkit/system/desktop_tools.h"
 #include "toolkit/system/services/desktop_service_tools.h"
@@ -16,7 +17,6 @@
 #include "toolkit/system/services/network_tools.h"
 #include "toolkit/system/services/process_tools.h"
 #include "toolkit/system/system_reports.h"
-#include "toolkit/images/image_tools.h"
 #include "toolkit/system/system_tools.h"
 #include "toolkit/templates/form_templates.h"
 
