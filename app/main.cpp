@@ -1,6 +1,7 @@
 // The program entry: the production boxes and connect dialog, the program's objects in their
 // order, then the event loop.
 #include "app/selection_program.h"
+#include "controls/date_picker/qt_date_picker_presenter.h"
 #include "dataaccess/widgets/ms_connect_dialog.h"
 #include "platform/end_request.h"
 #include "toolkit/base/error_report.h"
@@ -37,6 +38,8 @@ int main(int argc, char* argv[])
     platform::setBoxPresenter(&boxes);
     toolkit::QtPromptPresenter prompts;
     platform::setPromptPresenter(&prompts);
+    controls::QtDatePickerPresenter datePickers;
+    platform::setDatePickerPresenter(&datePickers);
     toolkit::QtFolderChooser folders;
     platform::setFolderChooser(&folders);
     db::installConnectDialog();
@@ -44,6 +47,7 @@ int main(int argc, char* argv[])
     app::SelectionProgram program(QCoreApplication::applicationDirPath());
     program.show();
     const int code = platform::runEventLoop();
+    platform::setDatePickerPresenter(nullptr);
     platform::setPromptPresenter(nullptr);
     platform::setFolderChooser(nullptr);
     platform::setBoxPresenter(nullptr);

@@ -5,10 +5,12 @@
 #include "toolkit/base/tools_state.h"
 #include "toolkit/boxes/message_boxes.h"
 #include "toolkit/calendar/calendar_tools.h"
+#include "toolkit/date_picking/date_picking.h"
 #include "toolkit/db/db_tools.h"
 #include "toolkit/db/forms/multi_user_chooser.h"
 #include "toolkit/dialogs/message_board_form.h"
 #include "toolkit/dialogs/wait_boxes.h"
+#include "toolkit/images/image_tools.h"
 #include "toolkit/prompts/prompts.h"
 #include "toolkit/system/desktop_tools.h"
 #include "toolkit/system/services/desktop_service_tools.h"
@@ -16,7 +18,6 @@
 #include "toolkit/system/services/network_tools.h"
 #include "toolkit/system/services/process_tools.h"
 #include "toolkit/system/system_reports.h"
-#include "toolkit/images/image_tools.h"
 #include "toolkit/system/system_tools.h"
 #include "toolkit/templates/form_templates.h"
 
@@ -78,7 +79,8 @@ class TTools : protected ToolsParts,
                public FileTools,
                public NetworkTools,
                public DesktopServiceTools,
-               public ImageTools {
+               public ImageTools,
+               public DatePicking {
 public:
     /// programDir is the folder that holds the program.
     explicit TTools(const QString& programDir);
