@@ -5,6 +5,7 @@
 #include "support/qstring_printer.h"
 #include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
+#include "support/scripted_date_picker.h"
 #include "toolkit/base/tools_state.h"
 #include "toolkit/boxes/message_boxes.h"
 #include "toolkit/calendar/calendar_tools.h"
@@ -12,42 +13,9 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <deque>
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace {
-
-/// Records every picker shown and answers each from a queue; with the queue empty it cancels.
-class ScriptedPicker final : public platform::DatePickerPresenter {
-public:
-    ScriptedPicker() { platform::setDatePickerPresenter(this); }
-    ~ScriptedPicker() override { platform::setDatePickerPresenter(nullptr); }
-    ScriptedPicker(const ScriptedPicker&) = delete;
-    ScriptedPicker& operator=(const ScriptedPicker&) = delete;
-
-    void answer(platform::DatePickAnswer answer) { m_answers.push_back(std::move(answer)); }
-
-    platform::DatePickAnswer present(const platform::DatePickRequest& request) override
-    {
-        shown.push_back(request);
-        if (m_answers.empty())
-            return {platform::mrCancel, QString()};
-        platform::DatePickAnswer next = m_answers.front();
-        m_answers.pop_front();
-        return next;
-    }
-    void closedAtOnce(const platform::DatePickRequest& request) override
-    {
-        closed.push_back(request);
-    }
-
-    std::vector<platform::DatePickRequest> shown;
-    std::vector<platform::DatePickRequest> closed;
-
-private:
-    std::deque<platform::DatePickAnswer> m_answers;
-};
 
 class DatePickingTest : public ::testing::Test {
 protected:
@@ -60,7 +28,7 @@ protected:
 
     testing_support::RecordingTones tones;
     testing_support::ScriptedBoxPresenter boxes;
-    ScriptedPicker picker;
+    testing_support::ScriptedDatePicker picker;
     toolkit::ToolsState state;
     toolkit::MessageBoxes messageBoxes;
     toolkit::CalendarTools calendar{state, messageBoxes};
