@@ -3,12 +3,20 @@
 #include "app/lists/select_texts.h"
 #include "platform/end_request.h"
 #include "toolkit/base/error_report.h"
+#include "toolkit/base/work_folders.h"
 #include "toolkit/tools.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <exception>
 
 namespace app {
+
+namespace {
+
+const QString kCreateList = QStringLiteral("Create.List");
+
+} // namespace
 
 TDM::TDM(toolkit::TTools& tools, QObject* parent)
     : QObject(parent), MConct(this), T2Tarvex(MConct, QStringLiteral("2Tarvex"), this),
@@ -45,9 +53,12 @@ void TDM::DataModuleCreate()
             std::make_unique<toolkit::ServerConnectionLoan>(m_tools.LendServerConnection(MConct));
         if (!m_tools.IsTableExist(QStringLiteral("2Tarvex"))) {
             m_tools.ShowBoxMessage(QString());
+            // The box goes on every path: a runner that raises must not leave it under the
+            // failure message.
+            const auto closeBox = qScopeGuard([this] { m_tools.ShowBoxClose(); });
+            const QString script = toolkit::findFileIgnoringCase(m_tools.AppPath(), kCreateList);
             m_tools.DoScriptFromfile(texts::kBuildTablesTitle,
-                                     m_tools.AppPath() + QStringLiteral("Create.List"));
-            m_tools.ShowBoxClose();
+                                     script.isEmpty() ? m_tools.AppPath() + kCreateList : script);
         }
         QCoreApplication::processEvents();
 

@@ -42,6 +42,9 @@ constexpr int kWarningHeight = 23;
 constexpr QSize kEntrySize{73, 19};
 constexpr QSize kButtonSize{80, 25};
 constexpr int kMinimumColumnWidth = 8;
+/// A column's width is its cells' own; the grid line beside them comes on top, as in the grid
+/// the widths were chosen for (a Qt section holds its cells and the line).
+constexpr int kGridLineWidth = 1;
 const QColor kEntryColor(0xFF, 0xFF, 0xF2);
 const QColor kTitleColor(0xFF, 0xFF, 0x80);
 
@@ -246,7 +249,7 @@ void TSelectForm::attach(toolkit::TTools& tools, TDM& dm)
     m_gridModel = std::make_unique<db::GridModel>(dm.D2Tarvex, selectGridColumns());
     CRDBGrid1->setModel(m_gridModel.get());
     for (const db::GridColumn& column : m_gridModel->columns())
-        m_columnWidths.push_back(column.width);
+        m_columnWidths.push_back(column.width + kGridLineWidth);
     applyColumnWidths();
 
     // Every re-read resets the model, and with it the header's sections: the widths, also those

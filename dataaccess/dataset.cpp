@@ -149,18 +149,36 @@ void Dataset::setResult(const std::vector<ColumnInfo>& columns,
         for (int i = 0; i < static_cast<int>(columns.size()); ++i)
             m_fields.emplace_back(*this, i, columns[i]);
     }
-    setRows(std::move(rows), current);
+    // Rows read again with the same fields replace only the rows that changed, so that a view
+    // keeps its place and redraws little.
+    setRows(std::move(rows), current, sameColumns && State() == DatasetState::Browse);
 }
 
-void Dataset::setRows(std::vector<std::vector<QVariant>> rows, int current)
+void Dataset::setRows(std::vector<std::vector<QVariant>> rows, int current, bool inPlace)
 {
+    // The changed run: rows before `first` and the last `kept` rows are the same in both.
+    const int oldCount = RecordCount();
+    const int newCount = static_cast<int>(rows.size());
+    int first = 0;
+    int kept = 0;
+    if (inPlace) {
+        const int shorter = std::min(oldCount, newCount);
+        while (first < shorter && m_rows[first] == rows[first])
+            ++first;
+        while (kept < shorter - first && m_rows[oldCount - 1 - kept] == rows[newCount - 1 - kept])
+            ++kept;
+        emit rowsAboutToBeReplaced(first, oldCount - first - kept, newCount - first - kept);
+    }
     m_rows = std::move(rows);
     m_buffer.clear();
     m_assigned.clear();
     m_current = m_rows.empty() ? -1 : std::clamp(current, 0, RecordCount() - 1);
     m_eof = m_rows.empty();
     setState(DatasetState::Browse);
-    emit contentReset();
+    if (inPlace)
+        emit rowsReplaced(first, oldCount - first - kept, newCount - first - kept);
+    else
+        emit contentReset();
     emit currentRowChanged(m_current);
 }
 

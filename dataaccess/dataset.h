@@ -61,6 +61,10 @@ public:
 signals:
     /// The rows or the fields changed as a whole: opened, closed, refreshed, filtered.
     void contentReset();
+    /// A re-read with the same fields found rows [first, first + removed) replaced by `inserted`
+    /// rows, the rows before and after unchanged; rowsReplaced follows once the new rows are in.
+    void rowsAboutToBeReplaced(int first, int removed, int inserted);
+    void rowsReplaced(int first, int removed, int inserted);
     /// One row's values changed in place (a posted edit).
     void rowChanged(int row);
     void currentRowChanged(int row);
@@ -75,8 +79,9 @@ protected:
     /// Takes the columns (fields are made from them) and rows of a freshly read result.
     void setResult(const std::vector<ColumnInfo>& columns, std::vector<std::vector<QVariant>> rows,
                    int current);
-    /// Replaces the rows, keeping the fields.
-    void setRows(std::vector<std::vector<QVariant>> rows, int current);
+    /// Replaces the rows, keeping the fields; `inPlace` tells the rows that changed rather than
+    /// announcing new content.
+    void setRows(std::vector<std::vector<QVariant>> rows, int current, bool inPlace = false);
     void setState(DatasetState state);
     std::vector<std::vector<QVariant>>& rows() { return m_rows; }
     const std::vector<std::vector<QVariant>>& rows() const { return m_rows; }

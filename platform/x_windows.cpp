@@ -63,9 +63,10 @@ public:
         unsigned long count = 0;
         unsigned long remaining = 0;
         unsigned char* data = nullptr;
-        if (XGetWindowProperty(m_display, window, property, 0, maxLongs, False, atom("UTF8_STRING"),
+        const Atom utf8String = atom("UTF8_STRING");
+        if (XGetWindowProperty(m_display, window, property, 0, maxLongs, False, utf8String,
                                &actualType, &format, &count, &remaining, &data) == Success &&
-            data && format == 8)
+            data && format == 8 && actualType == utf8String)
             text = QString::fromUtf8(reinterpret_cast<const char*>(data),
                                      static_cast<qsizetype>(count));
         if (data)
@@ -148,7 +149,10 @@ std::optional<WindowFacts> windowFacts(std::uint32_t handle)
                        contains(types, x.atom("_NET_WM_WINDOW_TYPE_TOOLBAR")) ||
                        contains(netState, x.atom("_NET_WM_STATE_SKIP_TASKBAR"));
 
-    facts.title = x.utf8(handle, x.atom("_NET_WM_NAME")).value_or(legacyTitle(x.display(), handle));
+    if (const auto title = x.utf8(handle, x.atom("_NET_WM_NAME")))
+        facts.title = *title;
+    else
+        facts.title = legacyTitle(x.display(), handle);
     return facts;
 }
 

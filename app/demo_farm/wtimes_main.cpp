@@ -1,9 +1,9 @@
 // farm_wtimes FOLDER SERVER DATABASE USER PASSWORD
 // Writes the single-customer settings file FOLDER/WTimes.DLL: password, server, database and
-// user name, one a line, each scrambled as the program unscrambles them.
+// user name, one a line, each scrambled as the program unscrambles them, readable by its owner
+// only. A value the file cannot hold is refused with a message naming it.
 #include "platform/error.h"
-#include "platform/text_file.h"
-#include "toolkit/db/db_text_tools.h"
+#include "toolkit/db/settings_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,16 +18,14 @@ int main(int argc, char** argv)
         err << "usage: farm_wtimes FOLDER SERVER DATABASE USER PASSWORD\n";
         return 2;
     }
-    const QString& server = arguments.at(1);
-    const QString& database = arguments.at(2);
-    const QString& user = arguments.at(3);
-    const QString& password = arguments.at(4);
-    const QStringList lines{
-        toolkit::DbTextTools::FindXOR(password), toolkit::DbTextTools::FindXOR(server),
-        toolkit::DbTextTools::FindXOR(database), toolkit::DbTextTools::FindXOR(user)};
-    const QString path = QDir(arguments.at(0)).filePath(QStringLiteral("WTimes.DLL"));
+    db::ConnectionSettings settings;
+    settings.Server = arguments.at(1);
+    settings.Database = arguments.at(2);
+    settings.UserName = arguments.at(3);
+    settings.Password = arguments.at(4);
+    const QString path = QDir(arguments.at(0)).filePath(toolkit::kWTimesFile);
     try {
-        platform::writeTextFile(path, lines);
+        toolkit::writeWTimesFile(path, settings);
     } catch (const platform::Error& error) {
         err << error.message() << '\n';
         return 1;

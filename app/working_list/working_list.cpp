@@ -3,10 +3,9 @@
 #include "dataaccess/query.h"
 #include "dataaccess/table.h"
 #include "platform/text_file.h"
+#include "toolkit/base/work_folders.h"
 #include "toolkit/db/statement_tools.h"
 #include "toolkit/system/system_tools.h"
-
-#include <QFile>
 
 namespace app {
 
@@ -70,8 +69,9 @@ void WorkingList::deleteAll()
 
 HandOff WorkingList::handOff(const QString& programFolder, const std::vector<ReportColumn>& columns)
 {
-    const QString generator = programFolder + QStringLiteral("VexaSystem.exe");
-    if (!QFile::exists(generator))
+    const QString generator =
+        toolkit::findFileIgnoringCase(programFolder, QStringLiteral("VexaSystem.exe"));
+    if (generator.isEmpty())
         return HandOff::GeneratorMissing;
     const QString definition = programFolder + QStringLiteral("CSVReport.JSC");
     platform::writeTextFile(definition, reportDefinitionLines(columns));

@@ -1,5 +1,7 @@
 #include "dataaccess/grid/grid_model.h"
 
+#include <algorithm>
+
 namespace db {
 
 GridModel::GridModel(DataSource& source, std::vector<GridColumn> columns, QObject* parent)
@@ -82,6 +84,26 @@ void GridModel::relink()
             resolveFields();
             endResetModel();
         });
+        // A run of rows read again: the rows both runs have are changed in place, the rest
+        // removed or inserted at the run's end.
+        m_links[3] = connect(dataset, &Dataset::rowsAboutToBeReplaced, this,
+                             [this](int first, int removed, int inserted) {
+                                 const int common = std::min(removed, inserted);
+                                 if (removed > inserted)
+                                     beginRemoveRows({}, first + common, first + removed - 1);
+                                 else if (inserted > removed)
+                                     beginInsertRows({}, first + common, first + inserted - 1);
+                             });
+        m_links[4] = connect(
+            dataset, &Dataset::rowsReplaced, this, [this](int first, int removed, int inserted) {
+                const int common = std::min(removed, inserted);
+                if (removed > inserted)
+                    endRemoveRows();
+                else if (inserted > removed)
+                    endInsertRows();
+                if (common > 0)
+                    emit dataChanged(index(first, 0), index(first + common - 1, columnCount() - 1));
+            });
     }
     resolveFields();
     endResetModel();

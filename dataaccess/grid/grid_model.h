@@ -44,7 +44,7 @@ private:
     DataSource* m_source;
     std::vector<GridColumn> m_columns;
     std::vector<int> m_fieldIndex; ///< dataset field of each column, -1 when absent
-    QMetaObject::Connection m_links[3];
+    QMetaObject::Connection m_links[5];
 };
 
 } // namespace db

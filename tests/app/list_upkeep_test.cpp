@@ -5,6 +5,7 @@
 #include "selection_app.h"
 #include "support/wait_for_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QStringEncoder>
@@ -181,6 +182,21 @@ TEST_F(ListUpkeep, ReturnEndsTheProgram)
     EXPECT_FALSE(platform::endRequested());
     click(app->form->dxButton2);
     EXPECT_TRUE(platform::endRequested());
+}
+
+// A program folder copied from Windows may hold the generator in another letter case; a folder
+// of its name is no generator.
+TEST_F(ListUpkeep, TheGeneratorIsFoundInAnyLetterCaseAndOnlyAsAFile)
+{
+    ASSERT_TRUE(QDir().mkpath(folders.programFolder() + QStringLiteral("VexaSystem.exe")));
+    click(app->form->dxButton1);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, app::texts::kReportSystemMissing);
+
+    folders.installReportGenerator(QStringLiteral("vexasystem.EXE"));
+    click(app->form->dxButton1);
+    EXPECT_TRUE(testing_support::fileAppears(folders.startedMarker()));
+    EXPECT_EQ(boxes.shown.size(), 1u) << app_test::shownBoxes(boxes);
 }
 
 } // namespace

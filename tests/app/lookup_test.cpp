@@ -169,6 +169,23 @@ TEST_F(Lookup, ADatabaseErrorReachesTheGeneralReportAndTheFormGoesOn)
     EXPECT_EQ(warning(), kWrong);
 }
 
+// A NUL pasted into an entry once cut the statement and showed the engine's raw "unrecognized
+// token"; the general report now says what is wrong, and nothing is listed.
+TEST_F(Lookup, ANulPastedIntoAnEntryIsRefusedWithAClearMessage)
+{
+    for (QLineEdit* entry : {app->form->edit2, app->form->edit1}) {
+        entry->setText(QStringLiteral("12") + QChar(u'\0') + QStringLiteral("3"));
+        QTest::keyClick(entry, Qt::Key_Return);
+    }
+    ASSERT_EQ(boxes.shown.size(), 2u) << app_test::shownBoxes(boxes);
+    for (const platform::BoxRequest& box : boxes.shown) {
+        EXPECT_EQ(box.kind, platform::BoxKind::Error);
+        EXPECT_TRUE(box.text.contains(QStringLiteral("NUL character"))) << box.text.toStdString();
+    }
+    EXPECT_EQ(listed(), "");
+    EXPECT_FALSE(platform::endRequested());
+}
+
 TEST_F(Lookup, EveryOtherKeyRereadsTheList)
 {
     folders.exec("INSERT INTO [2Tarvex] (Serial, Body) VALUES ('900', '00900')");

@@ -85,7 +85,7 @@ TEST_F(SelectForm, GridColumnsHaveTheirFieldsTitlesWidthsAndColours)
         const GridColumnCase& c = kGridColumns[std::size_t(i)];
         SCOPED_TRACE(c.field);
         EXPECT_EQ(model->headerData(i, Qt::Horizontal).toString(), c.title);
-        EXPECT_EQ(grid->horizontalHeader()->sectionSize(i), c.width);
+        EXPECT_EQ(grid->horizontalHeader()->sectionSize(i), c.width + 1) << "and the grid line";
         EXPECT_EQ(model->index(0, i).data(Qt::BackgroundRole).value<QColor>(),
                   QColor::fromRgb(c.rgb));
         EXPECT_FALSE(grid->isColumnHidden(i));
@@ -198,7 +198,7 @@ TEST(SelectFormGrid, EveryValueOfADemoFarmFitsItsColumn)
     const QAbstractItemModel* model = grid->model();
     ASSERT_GT(model->rowCount(), 300);
     const QFontMetrics metrics(grid->font());
-    constexpr int kMarginsAndLine = 2 * 2 + 1;
+    constexpr int kMarginsAndLine = 2 * 2 + 1; // a section holds the cell and its grid line
     for (int column = 0; column < model->columnCount(); ++column) {
         const int width = grid->horizontalHeader()->sectionSize(column);
         for (int row = 0; row < model->rowCount(); ++row) {

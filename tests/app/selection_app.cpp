@@ -143,9 +143,9 @@ void FarmFolders::writeSettings(const QString& server, const QString& database) 
                              DbTextTools::FindXOR(QStringLiteral("sa"))});
 }
 
-void FarmFolders::installReportGenerator() const
+void FarmFolders::installReportGenerator(const QString& name) const
 {
-    const QString path = programFolder() + QStringLiteral("VexaSystem.exe");
+    const QString path = programFolder() + name;
     QFile script(path);
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write("#!/bin/sh\necho started > '" + QFile::encodeName(startedMarker()) + "'\n");

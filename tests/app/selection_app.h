@@ -48,8 +48,9 @@ public:
     /// Writes "WTimes.DLL" for the server and database, scrambled as the program reads it.
     void writeSettings(const QString& server, const QString& database) const;
     void writeSettings() const { writeSettings(farmServer(), QStringLiteral("Farm")); }
-    /// A stand-in report generator "VexaSystem.exe" that writes startedMarker() when started.
-    void installReportGenerator() const;
+    /// A stand-in report generator "VexaSystem.exe" (or the name given) that writes
+    /// startedMarker() when started.
+    void installReportGenerator(const QString& name = QStringLiteral("VexaSystem.exe")) const;
     QString startedMarker() const;
 
     /// Runs a statement on the farm through the engine directly, as another workstation would.

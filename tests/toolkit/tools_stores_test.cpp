@@ -51,7 +51,7 @@ TEST_F(ToolsStoresTest, StoresRunOnTheConnectionLentAfterCreation)
     ASSERT_EQ(m_boxes.shown.size(), 1u); // the toolkit's own connection is not open
     EXPECT_EQ(m_boxes.shown[0].text, QStringLiteral("خطا"));
 
-    tools.ServerConnection() = &m_farm;
+    const toolkit::ServerConnectionLoan loan = tools.LendServerConnection(m_farm);
     ASSERT_TRUE(tools.SQlCmdWriteStringList("ini", "Cows", {"// cows", "Name~Holstein"}));
     EXPECT_EQ(tools.SQlCmdReadOneWriteStringList("ini", "Cows"),
               (QStringList{"// cows", "Name~Holstein"}));

@@ -1,9 +1,11 @@
 #include "toolkit/base/work_folders.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -54,5 +56,50 @@ TEST(WorkFolders, AFileInTheWayIsLeftAsItWasAndNothingIsRaised)
     EXPECT_TRUE(left.isFile());
     EXPECT_EQ(left.size(), 4);
 }
+
+struct LookupCase {
+    const char* name;
+    QStringList files;   ///< made in the folder
+    QStringList folders; ///< made in the folder
+    QString found;       ///< the entry found for "WTimes.DLL", empty for none
+};
+
+// Names the case in failure messages.
+void PrintTo(const LookupCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ProgramFile : public ::testing::TestWithParam<LookupCase> {};
+
+// A program folder copied from Windows holds its settings in any letter case; a folder of the
+// name is not the file.
+TEST_P(ProgramFile, IsFoundInAnyLetterCaseAndOnlyAsAFile)
+{
+    QTemporaryDir dir;
+    const QString app = toolkit::programFolder(dir.path());
+    for (const QString& name : GetParam().files) {
+        QFile file(app + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    for (const QString& name : GetParam().folders)
+        ASSERT_TRUE(QDir().mkpath(app + name));
+    const QString found = toolkit::findFileIgnoringCase(app, QStringLiteral("WTimes.DLL"));
+    EXPECT_EQ(found, GetParam().found.isEmpty() ? QString() : app + GetParam().found);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, ProgramFile,
+    ::testing::Values(
+        LookupCase{"exactSpelling", {"WTimes.DLL"}, {}, "WTimes.DLL"},
+        LookupCase{"lowerCase", {"wtimes.dll"}, {}, "wtimes.dll"},
+        LookupCase{"upperCase", {"WTIMES.DLL"}, {}, "WTIMES.DLL"},
+        LookupCase{"hidden", {".WTimes.DLL"}, {}, ""},
+        LookupCase{"exactSpellingWinsOverOthers", {"wtimes.dll", "WTimes.DLL"}, {}, "WTimes.DLL"},
+        LookupCase{"folderOfTheName", {}, {"WTimes.DLL"}, ""},
+        LookupCase{"folderBesideAFileInAnotherCase", {"wtimes.DLL"}, {"WTimes.DLL"}, "wtimes.DLL"},
+        LookupCase{"otherFilesOnly", {"WTimes.DLL.bak", "Multiusers.Dat"}, {}, ""},
+        LookupCase{"emptyFolder", {}, {}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

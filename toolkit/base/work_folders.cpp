@@ -5,6 +5,24 @@
 
 namespace toolkit {
 
+namespace {
+
+/// The name of the entry of `dir` of the given kinds spelt `name` in any letter case, the exact
+/// spelling first; empty when there is none.
+QString entryIgnoringCase(const QDir& dir, const QString& name, QDir::Filters kinds)
+{
+    const QStringList entries =
+        dir.entryList(kinds | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    if (entries.contains(name))
+        return name;
+    const auto found = std::find_if(entries.begin(), entries.end(), [&name](const QString& entry) {
+        return entry.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    return found != entries.end() ? *found : QString();
+}
+
+} // namespace
+
 QString programFolder(const QString& folder)
 {
     QString path = QDir::toNativeSeparators(QDir::cleanPath(folder));
@@ -18,12 +36,15 @@ void makeWorkFolders(const QString& appPath)
     const QString work = appPath + QStringLiteral("T4V");
     QDir().mkpath(work); // nothing happens when it exists; a failure is ignored
     QDir workDir(work);
-    const QStringList subfolders = workDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    const bool hasEd = std::any_of(subfolders.begin(), subfolders.end(), [](const QString& name) {
-        return name.compare(QStringLiteral("ED"), Qt::CaseInsensitive) == 0;
-    });
-    if (!hasEd)
+    if (entryIgnoringCase(workDir, QStringLiteral("ED"), QDir::Dirs).isEmpty())
         workDir.mkdir(QStringLiteral("ED"));
+}
+
+QString findFileIgnoringCase(const QString& folder, const QString& name)
+{
+    const QDir dir(folder);
+    const QString entry = entryIgnoringCase(dir, name, QDir::Files);
+    return entry.isEmpty() ? QString() : dir.filePath(entry);
 }
 
 } // namespace toolkit

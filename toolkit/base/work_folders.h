@@ -12,4 +12,9 @@ QString programFolder(const QString& folder);
 /// Failures are ignored: whoever writes there later meets them.
 void makeWorkFolders(const QString& appPath);
 
+/// The path of the file `name` in `folder` spelt in any letter case, as a program folder copied
+/// from Windows may hold it ("wtimes.dll" for "WTimes.DLL"); the exact spelling wins when
+/// several match. Empty when there is no such file: a folder of that name does not count.
+QString findFileIgnoringCase(const QString& folder, const QString& name);
+
 } // namespace toolkit

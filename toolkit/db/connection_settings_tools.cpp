@@ -7,11 +7,10 @@
 #include "platform/modal_box.h"
 #include "platform/text_file.h"
 #include "toolkit/base/tools_state.h"
+#include "toolkit/base/work_folders.h"
 #include "toolkit/db/customer_chooser.h"
 #include "toolkit/db/settings_files.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <cstdlib>
 
 namespace toolkit {
@@ -26,12 +25,12 @@ ConnectionSettingsTools::ConnectionSettingsTools(ToolsState& state, CustomerChoo
 void ConnectionSettingsTools::FindConStr(QString& InUser, QString& InPass, QString& InServer,
                                          QString& InDatabase)
 {
-    if (QFileInfo::exists(m_state.AppPath + kMultiUsersFile)) {
+    if (!findFileIgnoringCase(m_state.AppPath, kMultiUsersFile).isEmpty()) {
         findMultiCustomer(InUser, InPass, InServer, InDatabase);
         return;
     }
-    const QString single = m_state.AppPath + kWTimesFile;
-    if (!QFileInfo::exists(single))
+    const QString single = findFileIgnoringCase(m_state.AppPath, kWTimesFile);
+    if (single.isEmpty())
         std::exit(0); // an installation without settings closes without a word
     const ConnectionSettings settings =
         settingsFromWTimes(wtimesLines(platform::readTextFile(single)));
@@ -88,19 +87,19 @@ void ConnectionSettingsTools::findMultiCustomer(QString& InUser, QString& InPass
 
 bool ConnectionSettingsTools::connectMainServer()
 {
-    const QString remembered = m_state.AppPath + kMultiConnectFile;
+    const QString found = findFileIgnoringCase(m_state.AppPath, kMultiConnectFile);
+    const QString remembered = found.isEmpty() ? m_state.AppPath + kMultiConnectFile : found;
     try {
         platform::switchKeyboardLayout(platform::kEnglishLayout);
         Multiconnection.LoginPrompt = true;
-        if (QFileInfo::exists(remembered)) {
+        if (!found.isEmpty()) {
             Multiconnection.setSettings(
                 settingsFromMultiConnect(platform::readTextLines(remembered)));
             Multiconnection.LoginPrompt = false;
         }
         Multiconnection.Connect();
-        platform::writeTextFile(remembered, multiConnectLines(Multiconnection.settings()));
-        // The file holds a password in plain text: only its owner may read it.
-        QFile::setPermissions(remembered, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        // The file holds a password in plain text: only its owner may ever read it.
+        platform::writePrivateTextFile(remembered, multiConnectLines(Multiconnection.settings()));
         platform::switchKeyboardLayout(platform::kPersianLayout);
         return true;
     } catch (const platform::Error&) {

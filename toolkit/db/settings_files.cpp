@@ -1,9 +1,12 @@
 #include "toolkit/db/settings_files.h"
 
 #include "platform/error.h"
+#include "platform/text_file.h"
 #include "toolkit/db/db_text_tools.h"
 
 #include <QRegularExpression>
+#include <QStringView>
+#include <utility>
 
 namespace toolkit {
 
@@ -16,6 +19,33 @@ ConnectionSettings settingsFromWTimes(const QStringList& lines)
     settings.Database = line(2);
     settings.UserName = line(3);
     return settings;
+}
+
+void writeWTimesFile(const QString& path, const ConnectionSettings& settings)
+{
+    // The file's order, and the name each setting is called by when it cannot be stored.
+    const std::pair<QString, QString ConnectionSettings::*> fields[] = {
+        {QStringLiteral("password"), &ConnectionSettings::Password},
+        {QStringLiteral("server"), &ConnectionSettings::Server},
+        {QStringLiteral("database"), &ConnectionSettings::Database},
+        {QStringLiteral("user name"), &ConnectionSettings::UserName},
+    };
+    QStringList lines;
+    for (const auto& field : fields)
+        lines.append(DbTextTools::FindXOR(settings.*(field.second)));
+    // The text the file will hold, read back as the program reads it.
+    const ConnectionSettings readBack = settingsFromWTimes(
+        wtimesLines(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto& [name, member] = fields[i];
+        if (QStringView(lines[i]).isValidUtf16() && readBack.*member == settings.*member)
+            continue;
+        throw platform::Error(QStringLiteral("The %1 cannot be stored in %2: scrambled, it would "
+                                             "not read back as it is (CR followed by LF ends a "
+                                             "line of the file). Write it another way.")
+                                  .arg(name, kWTimesFile));
+    }
+    platform::writePrivateTextFile(path, lines);
 }
 
 QStringList wtimesLines(const QString& fileText)

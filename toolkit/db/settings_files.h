@@ -18,6 +18,12 @@ inline const QString kWTimesFile = QStringLiteral("WTimes.DLL");             ///
 /// each scrambled with FindXOR. A missing line reads as an empty value; later lines are ignored.
 ConnectionSettings settingsFromWTimes(const QStringList& lines);
 
+/// Writes "WTimes.DLL" at `path` for the settings, readable by its owner only. Raises
+/// platform::Error naming the first setting that would not read back as it is, before anything
+/// is written: a value whose scrambled form holds CR followed by LF would split its line, and
+/// one that is not whole UTF-16 text cannot be stored.
+void writeWTimesFile(const QString& path, const ConnectionSettings& settings);
+
 /// The lines of the text of "WTimes.DLL". A scrambled value may hold a lone CR or LF (a "/" at
 /// position 17 becomes CR), so in a file whose lines end with CR LF only CR LF ends a line; a
 /// file without any CR LF is split at every line break.

@@ -13,11 +13,16 @@ namespace toolkit {
 
 namespace {
 
+constexpr int listItemHeight = 16; // pixels; the drop-down box is 22 high around it
+
 QWidget* makeInput(const platform::PromptRequest& request, QWidget* parent)
 {
     if (request.input == platform::PromptInput::DropDownList) {
         auto* list = new QComboBox(parent);
         list->addItems(request.entries);
+        // Items of one fixed height, tall enough for the Persian letters' dots and tails.
+        for (int i = 0; i < list->count(); ++i)
+            list->setItemData(i, QSize(0, listItemHeight), Qt::SizeHintRole);
         // The entry equal to the text shows chosen; without one, none is.
         list->setCurrentIndex(list->findText(request.text, Qt::MatchExactly));
         if (request.visibleRows > 0) {
@@ -53,9 +58,11 @@ PromptDialog::PromptDialog(const platform::PromptRequest& request, QWidget* pare
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(g.client);
 
-    m_prompt = new QLabel(promptLines(request.prompt), this);
+    m_prompt = new QLabel(wrappedPrompt(font(), request.prompt, g.prompt.width()), this);
     m_prompt->setObjectName(QStringLiteral("prompt"));
     m_prompt->setTextFormat(Qt::PlainText);
+    // Set on the label itself, so that its lines break and stand as a right-to-left paragraph.
+    m_prompt->setLayoutDirection(Qt::RightToLeft);
     m_prompt->setWordWrap(true);
     m_prompt->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
     m_prompt->setGeometry(g.prompt);

@@ -4,6 +4,8 @@
 #include "toolkit/prompts/dialog_units.h"
 
 #include <QFontMetrics>
+#include <QStringList>
+#include <QTextLayout>
 
 namespace toolkit {
 
@@ -27,6 +29,31 @@ QString promptLines(const QString& prompt)
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return lines;
+}
+
+QString wrappedPrompt(const QFont& font, const QString& prompt, int width)
+{
+    QStringList lines;
+    QTextOption option(Qt::AlignRight | Qt::AlignAbsolute);
+    option.setWrapMode(QTextOption::WordWrap);
+    option.setTextDirection(Qt::RightToLeft);
+    for (const QString& paragraph : promptLines(prompt).split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QStringList broken;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            broken.append(paragraph.mid(line.textStart(), line.textLength()));
+        }
+        layout.endLayout();
+        for (qsizetype i = 0; i + 1 < broken.size(); ++i) {
+            while (broken[i].endsWith(QLatin1Char(' ')))
+                broken[i].chop(1);
+        }
+        lines.append(broken.isEmpty() ? QStringList{QString()} : broken);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 int editHeight(const QFont& font)

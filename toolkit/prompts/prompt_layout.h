@@ -13,6 +13,11 @@ QFont promptFont();
 /// The prompt as a label shows it: CR LF and a lone CR become line breaks.
 QString promptLines(const QString& prompt);
 
+/// The prompt broken into the lines it takes at width pixels in font, words kept whole, one
+/// "\n" between lines, and without the blank each broken line ends with (a right-aligned line
+/// would stand that far from the edge). An empty prompt is one empty line.
+QString wrappedPrompt(const QFont& font, const QString& prompt, int width);
+
 /// A one-line edit's own height in font: the text's height and 4 pixels of frame and margin
 /// above and below it.
 int editHeight(const QFont& font);

@@ -7,6 +7,7 @@
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -86,7 +87,7 @@ TEST_F(GridModelTest, FollowsRefreshDeleteAndPost)
     exec(*other, QStringLiteral("INSERT INTO [2Tarvex] (Serial) VALUES ('A0')"));
     QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
     table->Refresh();
-    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(reset.count(), 0) << "a re-read tells the rows that changed";
     EXPECT_EQ(model->rowCount(), 3);
     EXPECT_EQ(table->currentRow(), 1) << "the current row kept";
     EXPECT_EQ(cell(2, 0), QStringLiteral("A0"));
@@ -105,5 +106,68 @@ TEST_F(GridModelTest, FollowsRefreshDeleteAndPost)
     EXPECT_EQ(reset.count(), 1) << "a dataset that goes leaves an empty grid";
     EXPECT_EQ(model->rowCount(), 0);
 }
+
+/// What a re-read after another workstation's statement tells the grid: the rows inserted,
+/// removed and changed in place, as first and last row (-1 for none).
+struct ReReadCase {
+    const char* name;
+    const char* statement;
+    int insertedFirst, insertedLast;
+    int removedFirst, removedLast;
+    int changedFirst, changedLast;
+};
+
+class GridModelReRead : public GridModelTest, public testing::WithParamInterface<ReReadCase> {};
+
+TEST_P(GridModelReRead, TellsOnlyTheRowsThatChanged)
+{
+    const ReReadCase& c = GetParam();
+    table->Open();
+    exec(*other, QString::fromUtf8(c.statement));
+    QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(model.get(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(model.get(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
+    table->Refresh();
+
+    EXPECT_EQ(reset.count(), 0);
+    // rowsInserted and rowsRemoved carry (parent, first, last); dataChanged two corner indexes.
+    const auto rows = [](const QSignalSpy& spy) {
+        return spy.isEmpty()
+                   ? std::pair(-1, -1)
+                   : std::pair(spy.constFirst().at(1).toInt(), spy.constFirst().at(2).toInt());
+    };
+    const auto cells = [](const QSignalSpy& spy) {
+        return spy.isEmpty() ? std::pair(-1, -1)
+                             : std::pair(spy.constFirst().at(0).value<QModelIndex>().row(),
+                                         spy.constFirst().at(1).value<QModelIndex>().row());
+    };
+    EXPECT_LE(inserted.count(), 1);
+    EXPECT_LE(removed.count(), 1);
+    EXPECT_LE(changed.count(), 1);
+    EXPECT_EQ(rows(inserted), std::pair(c.insertedFirst, c.insertedLast));
+    EXPECT_EQ(rows(removed), std::pair(c.removedFirst, c.removedLast));
+    EXPECT_EQ(cells(changed), std::pair(c.changedFirst, c.changedLast));
+
+    // The grid shows what the table holds now.
+    ASSERT_EQ(model->rowCount(), table->RecordCount());
+    for (int row = 0; row < table->RecordCount(); ++row)
+        EXPECT_EQ(cell(row, 0), table->value(row, 0).toString()) << "row " << row;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statements, GridModelReRead,
+    testing::Values(
+        ReReadCase{"RowAddedAtTheEnd", "INSERT INTO [2Tarvex] (Serial) VALUES ('A3')", 2, 2, -1, -1,
+                   -1, -1},
+        ReReadCase{"FirstRowDeleted", "DELETE FROM [2Tarvex] WHERE Serial = 'A1'", -1, -1, 0, 0, -1,
+                   -1},
+        ReReadCase{"LastRowChanged", "UPDATE [2Tarvex] SET DIM = 7 WHERE Serial = 'A2'", -1, -1, -1,
+                   -1, 1, 1},
+        ReReadCase{"EveryRowDeleted", "DELETE FROM [2Tarvex]", -1, -1, 0, 1, -1, -1},
+        ReReadCase{"BothChangedAndOneAdded",
+                   "UPDATE [2Tarvex] SET DIM = 1; INSERT INTO [2Tarvex] (Serial) VALUES ('A3')", 2,
+                   2, -1, -1, 0, 1}),
+    [](const testing::TestParamInfo<ReReadCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -196,8 +196,9 @@ INSTANTIATE_TEST_SUITE_P(Dates, CalendarDateToInt,
                                          DateNumber{"1389/13/01", -1},
                                          DateNumber{"1389-12-29", -1}),
                          [](const testing::TestParamInfo<DateNumber>& info) {
+                             // The answer tells 1389/12/29 from 1389-12-29 in the name.
                              const auto& p = info.param;
-                             return caseName({p.typed});
+                             return caseName({p.typed, QString::number(p.number)});
                          });
 
 TEST_F(CalendarDayArithmetic, DateToIntOfAnInvalidDateShowsItsMessage)

@@ -1,6 +1,7 @@
 #include "db_fixture.h"
 #include "platform/keyboard_layout.h"
 #include "platform/text_file.h"
+#include "support/file_mode_watch.h"
 #include "toolkit/db/connection_settings_tools.h"
 #include "toolkit/db/customer_chooser.h"
 #include "toolkit/db/db_text_tools.h"
@@ -239,7 +240,8 @@ TEST_F(FindConStrTest, CustomerListStatementErrorsReachTheCaller)
 
 TEST_F(FindConStrTest, UnreadableSingleCustomerFileReachesTheCaller)
 {
-    QDir().mkpath(path("WTimes.DLL"));
+    // A file no one can read, root included: reading a process's memory at address 0 fails.
+    ASSERT_TRUE(QFile::link("/proc/self/mem", path("WTimes.DLL")));
     Found f = unset;
     EXPECT_THROW(tools.FindConStr(f.user, f.password, f.server, f.database), platform::Error);
     EXPECT_EQ(f, unset);
@@ -278,11 +280,68 @@ TEST_F(FindConStrTest, PersianPasswordInAUtf16File)
     EXPECT_EQ(find(), (Found{"", "رمز", "srv", ""}));
 }
 
+// Another local user's view of "MultiConnect.Dat" at every system call of the first start: it
+// was once made with the default mode and narrowed only afterwards, and another user read the
+// main server's password in 4 of 20 first starts.
+TEST_F(FindConStrTest, RememberedSettingsAreNeverReadableByOthers)
+{
+    makeMainServer({twoCustomers});
+    touch("Multiusers.Dat");
+    const testing_support::ModeWatch watch =
+        testing_support::watchFileModes(state.AppPath, "MultiConnect.Dat", [this] {
+            find();
+            return QFile::exists(path("MultiConnect.Dat"));
+        });
+    if (!watch.traced)
+        GTEST_SKIP() << "this system does not let a test trace its child process";
+    EXPECT_EQ(watch.exitCode, 0) << "the first start wrote no MultiConnect.Dat";
+    EXPECT_FALSE(watch.seen.empty());
+    const std::vector<std::string> exposed = testing_support::exposedToOthers(watch);
+    EXPECT_TRUE(exposed.empty()) << "seen by others: " << testing::PrintToString(exposed);
+}
+
+// Settings files copied from Windows keep whatever letter case they had there.
+TEST_F(FindConStrTest, SingleCustomerFileInAnotherLetterCase)
+{
+    touch("wtimes.dll", wtimesBytes({"pw", "srv", "Herd", "sa"}));
+    EXPECT_EQ(find(), (Found{"sa", "pw", "srv", "Herd"}));
+    EXPECT_FALSE(platform::endRequested());
+}
+
+TEST_F(FindConStrTest, MultiCustomerFilesInAnotherLetterCaseAreReadAndRewrittenInPlace)
+{
+    makeMainServer({twoCustomers});
+    touch("MULTIUSERS.DAT");
+    touch("multiconnect.dat", (server() + "\r\nmaster\r\nadmin\r\nsecret\r\n").toUtf8());
+    touch("WTimes.DLL", wtimesBytes({"other", "sqlite:/elsewhere", "Other", "sa"}));
+    chooser.pick = 1;
+    EXPECT_EQ(find(), (Found{"sa", "pw1", "srv1", "Mehr"}));
+    EXPECT_EQ(login.shown, 0);
+    EXPECT_EQ(platform::readTextLines(path("multiconnect.dat")),
+              (QStringList{server(), "master", "admin", "secret"}));
+    EXPECT_FALSE(QDir(state.AppPath).entryList().contains("MultiConnect.Dat"));
+}
+
+TEST_F(FindConStrTest, AFolderNamedLikeTheMarkerIsNoMarker)
+{
+    QDir().mkpath(path("Multiusers.Dat"));
+    touch("WTimes.DLL", wtimesBytes({"pw", "srv", "Herd", "sa"}));
+    EXPECT_EQ(find(), (Found{"sa", "pw", "srv", "Herd"}));
+    EXPECT_EQ(login.shown, 0);
+}
+
 using FindConStrDeathTest = FindConStrTest;
 
 TEST_F(FindConStrDeathTest, NoSettingsFileAtAllStopsTheProgramWithCodeZero)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(find(), testing::ExitedWithCode(0), "");
+}
+
+TEST_F(FindConStrDeathTest, AFolderNamedLikeTheSettingsFileIsNoSettingsFile)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QDir().mkpath(path("WTimes.DLL"));
     EXPECT_EXIT(find(), testing::ExitedWithCode(0), "");
 }
 

@@ -1,9 +1,14 @@
 #include "platform/error.h"
+#include "platform/text_file.h"
 #include "support/qstring_printer.h"
 #include "toolkit/db/db_text_tools.h"
 #include "toolkit/db/settings_files.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -110,6 +115,68 @@ TEST(ConnectionSettingsFiles, MultiConnectNeedsFourLines)
         toolkit::multiConnectLines(toolkit::settingsFromMultiConnect(lines + QStringList{"x"})),
         lines);
 }
+
+struct WTimesCase {
+    const char* name;
+    toolkit::ConnectionSettings settings;
+    const char* refused; ///< the setting the refusal names; nullptr when the file is written
+};
+
+// Names the case in failure messages instead of dumping its values.
+void PrintTo(const WTimesCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class WTimesWriter : public testing::TestWithParam<WTimesCase> {};
+
+// What is written reads back as the program reads it, or nothing is written and the setting
+// that cannot be stored is named. A scrambled CR followed by LF once split its line, and every
+// later setting shifted by one.
+TEST_P(WTimesWriter, WritesWhatReadsBackOrRefusesTheSettingByName)
+{
+    const WTimesCase& c = GetParam();
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath(toolkit::kWTimesFile);
+    QString message;
+    try {
+        toolkit::writeWTimesFile(file, c.settings);
+    } catch (const platform::Error& error) {
+        message = error.message();
+    }
+    if (c.refused != nullptr) {
+        EXPECT_TRUE(message.startsWith(QStringLiteral("The %1 ").arg(QLatin1String(c.refused))))
+            << message.toStdString();
+        EXPECT_FALSE(QFile::exists(file));
+        return;
+    }
+    ASSERT_TRUE(message.isEmpty()) << message.toStdString();
+    EXPECT_EQ(toolkit::settingsFromWTimes(toolkit::wtimesLines(platform::readTextFile(file))),
+              c.settings);
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(file) & others, 0) << "the file holds a password";
+}
+
+// p counted from 1: the characters 13 XOR 2p and 10 XOR 2(p+1) scramble into CR LF.
+const QString kCrLfAtOne = QString(QChar(13 ^ 2)) + QChar(10 ^ 4);
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, WTimesWriter,
+    testing::Values(
+        WTimesCase{"demoFarm", {"sqlite:../farm", "DemoFarm", "sa", ""}, nullptr},
+        WTimesCase{"persianAndPunctuation",
+                   {"farm\\SQL,1433", QStringLiteral("دامداري"), "sa", "p;{}=w"},
+                   nullptr},
+        WTimesCase{
+            "loneCarriageReturnStaysWhole", {"sqlite:/tmp/abcd/Farm", "Herd", "sa", "pw"}, nullptr},
+        WTimesCase{
+            "serverScramblingIntoCrLf", {"sqlite:../farm12/../farm", "Farm", "sa", "pw"}, "server"},
+        WTimesCase{"passwordScramblingIntoCrLf", {"srv", "Farm", "sa", kCrLfAtOne}, "password"},
+        WTimesCase{"userScramblingIntoCrLf", {"srv", "Farm", kCrLfAtOne, "pw"}, "user name"},
+        WTimesCase{
+            "databaseNotWholeText", {"srv", QString(QChar(0xD800)), "sa", "pw"}, "database"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A line break in a value would move every later setting up a line when the file is read back:
 // the writer refuses the value, naming the setting.

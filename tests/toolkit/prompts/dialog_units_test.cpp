@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -12,6 +13,8 @@ struct MulDivCase {
     int numerator;
     int denominator;
     int expected;
+    /// A failing row is named, not dumped.
+    friend void PrintTo(const MulDivCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class MulDivTest : public ::testing::TestWithParam<MulDivCase> {};
@@ -89,7 +92,7 @@ TEST_F(PromptLayoutTest, LongPromptWrapsAndPushesTheRestDown)
         longText += QStringLiteral("لطفا شماره بدن دام مورد نظر را وارد كنيد ");
     const platform::PromptGeometry longOne = toolkit::promptGeometry(font, longText, 22);
 
-    EXPECT_GE(longOne.prompt.height(), 4 * y) << "the text wraps onto several lines";
+    EXPECT_GT(longOne.prompt.height(), 3 * shortOne.prompt.height()) << "wrapped on several lines";
     EXPECT_EQ(longOne.prompt.width(), shortOne.prompt.width());
     const int extra = longOne.prompt.height() - shortOne.prompt.height();
     EXPECT_EQ(longOne.input.translated(0, -extra), shortOne.input);
@@ -103,11 +106,32 @@ TEST_F(PromptLayoutTest, LineBreaksAndAnEmptyPrompt)
     const auto height = [&](const QString& prompt) {
         return toolkit::promptGeometry(font, prompt, 22).prompt.height();
     };
+    const int oneLine = height(QStringLiteral("x"));
     const int threeLines = height(QStringLiteral("a\nb\nc"));
-    EXPECT_GE(threeLines, 3 * y);
+    EXPECT_GT(threeLines, 2 * oneLine);
     EXPECT_EQ(height(QStringLiteral("a\rb\r\nc")), threeLines);
-    EXPECT_EQ(height(QString()), height(QStringLiteral("x"))) << "an empty prompt takes a line";
+    EXPECT_EQ(height(QString()), oneLine) << "an empty prompt takes a line";
     EXPECT_EQ(toolkit::promptLines(QStringLiteral("a\r\nb\rc\nd")), QStringLiteral("a\nb\nc\nd"));
+}
+
+TEST_F(PromptLayoutTest, LinesAreBrokenBetweenWordsWithoutTheirEndingBlank)
+{
+    QString text;
+    for (int i = 0; i < 8; ++i)
+        text += QStringLiteral("شماره بدن دام مورد نظر را وارد كنيد ");
+    text += QStringLiteral("پايان");
+    const int width = toolkit::mulDiv(164, x, 4);
+    const QStringList lines = toolkit::wrappedPrompt(font, text, width).split(QLatin1Char('\n'));
+
+    ASSERT_GT(lines.size(), 2);
+    EXPECT_EQ(lines.join(QLatin1Char(' ')), text) << "broken only at single blanks";
+    for (const QString& line : lines) {
+        EXPECT_FALSE(line.endsWith(QLatin1Char(' '))) << line.toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(line), width) << line.toStdString();
+    }
+    EXPECT_EQ(toolkit::wrappedPrompt(font, QStringLiteral("  الف\r\n\rب"), width),
+              QStringLiteral("  الف\n\nب"));
+    EXPECT_EQ(toolkit::wrappedPrompt(font, QString(), width), QString());
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -66,6 +67,8 @@ struct MoveCase {
     int from; ///< index into the form's controls
     Qt::Key key;
     int to;
+    /// A failing row is named, not dumped.
+    friend void PrintTo(const MoveCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class FocusMoves : public KeyActivation, public ::testing::WithParamInterface<MoveCase> {
@@ -151,6 +154,8 @@ struct CodeCase {
     const char* name;
     quint16 key;
     quint16 afterConfig;
+    /// A failing row is named, not dumped.
+    friend void PrintTo(const CodeCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class KeyCodes : public ::testing::TestWithParam<CodeCase> {};

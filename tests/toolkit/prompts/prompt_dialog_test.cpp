@@ -1,12 +1,14 @@
 #include "prompt_driver.h"
 #include "prompts_fixture.h"
 #include "toolkit/prompts/prompt_dialog.h"
+#include "toolkit/prompts/prompt_layout.h"
 #include "toolkit/prompts/qt_prompt_presenter.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <ostream>
 
 namespace {
 
@@ -48,7 +50,8 @@ TEST_F(PromptDialogTest, ControlsStandWhereTheRequestSaysUnmirrored)
     EXPECT_GT(g.prompt.height(), 2 * QFontMetrics(dialog.font()).height()) << "wrapped";
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("سوال"));
-    EXPECT_EQ(dialog.promptLabel()->text(), longPrompt);
+    EXPECT_EQ(dialog.promptLabel()->text(),
+              toolkit::wrappedPrompt(dialog.font(), longPrompt, g.prompt.width()));
     EXPECT_TRUE(dialog.promptLabel()->wordWrap());
     EXPECT_EQ(dialog.okButton()->text(), QStringLiteral("قبول"));
     EXPECT_EQ(dialog.cancelButton()->text(), QStringLiteral("انصراف"));
@@ -111,6 +114,8 @@ struct KeyCase {
     std::vector<Act> acts;
     bool accepted;
     QString finalValue;
+    /// A failing row is named, not dumped.
+    friend void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class RealPrompt : public PromptsTest, public ::testing::WithParamInterface<KeyCase> {

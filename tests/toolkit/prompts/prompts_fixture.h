@@ -2,13 +2,13 @@
 
 #include "platform/end_request.h"
 #include "platform/keyboard_layout.h"
+#include "support/qstring_printer.h"
 #include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
 #include "support/scripted_prompt_presenter.h"
 #include "toolkit/base/settings_tools.h"
 #include "toolkit/base/tools_state.h"
 #include "toolkit/boxes/message_boxes.h"
-#include "support/qstring_printer.h"
 #include "toolkit/prompts/prompts.h"
 
 #include <QCoreApplication>

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <gmock/gmock.h>
+#include <ostream>
 
 namespace {
 
@@ -33,6 +34,8 @@ struct ShowCase {
     QString caption;
     PromptInput input;
     QString layout;
+    /// A failing row is named, not dumped.
+    friend void PrintTo(const ShowCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class PromptShows : public PromptsTest, public ::testing::WithParamInterface<ShowCase> {};
@@ -83,6 +86,8 @@ struct LoopCase {
     bool accepted;
     QString finalValue;
     std::vector<QString> textsShown; ///< the control's text at each showing
+    /// A failing row is named, not dumped.
+    friend void PrintTo(const LoopCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class AcceptanceLoop : public PromptsTest, public ::testing::WithParamInterface<LoopCase> {};

@@ -6,6 +6,7 @@
 #include "toolkit/prompts/prompts.h"
 
 #include <gmock/gmock.h>
+#include <ostream>
 
 namespace {
 
@@ -116,6 +117,8 @@ struct FailureCase {
     const char* command;
     bool connection; ///< the toolkit has its connection
     bool connected;
+    /// A failing row is named, not dumped.
+    friend void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class SelectFromListFailure : public SelectFromListTest,

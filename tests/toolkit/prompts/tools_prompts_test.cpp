@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QTimer>
 #include <gmock/gmock.h>
+#include <optional>
 
 namespace {
 
@@ -21,12 +22,13 @@ protected:
                      {"CREATE TABLE Pens (Name TEXT)",
                       "INSERT INTO Pens VALUES ('جايگاه 1'), ('جايگاه 2')"});
         connectTo(farm, "Farm");
-        tools.ServerConnection() = &farm;
+        loan.emplace(tools.LendServerConnection(farm));
     }
 
     db::Connection farm;
     testing_support::ScriptedPromptPresenter prompter;
     toolkit::TTools tools{dir.path()};
+    std::optional<toolkit::ServerConnectionLoan> loan;
 };
 
 TEST_F(ToolsPromptsTest, EveryPromptIsAnOperationOfTheToolkit)
@@ -52,7 +54,7 @@ TEST_F(ToolsPromptsTest, EveryPromptIsAnOperationOfTheToolkit)
 
 TEST_F(ToolsPromptsTest, ListFailureOnTheToolkitsOwnConnectionIsShown)
 {
-    tools.ServerConnection() = nullptr;
+    loan.reset(); // back on the toolkit's own connection, which is not connected
     QString value = QStringLiteral("قبلي");
     EXPECT_FALSE(tools.SelectFromList(QStringLiteral("جايگاه"), "SELECT Name FROM Pens", value));
     EXPECT_TRUE(prompter.shown.empty());

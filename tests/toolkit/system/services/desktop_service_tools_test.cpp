@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -75,20 +75,29 @@ protected:
 
 TEST_F(XDesktopTest, GetFileHandleFindsTheLastWindowOfTheProgram)
 {
-    // Our own test program is the running program looked for.
-    const long ours = getpid();
+    // A running program of a name no other process has, longer than a process name's 15
+    // characters.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString name = QStringLiteral("Herd Report %1.EXE").arg(QFileInfo(dir.path()).fileName());
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/sleep"), dir.filePath(name)));
+    QProcess program;
+    program.start(dir.filePath(name), {QStringLiteral("60")});
+    ASSERT_TRUE(program.waitForStarted());
+    const long pid = static_cast<long>(program.processId());
+
     const auto other = m_wm->makeWindow(QStringLiteral("other"), 1);
-    const auto first = m_wm->makeWindow(QStringLiteral("first"), ours);
-    const auto last = m_wm->makeWindow(QStringLiteral("last"), ours, false);
+    const auto first = m_wm->makeWindow(QStringLiteral("first"), pid);
+    const auto last = m_wm->makeWindow(QStringLiteral("last"), pid, false);
     const auto unowned = m_wm->makeWindow(QStringLiteral("unowned"), 0);
     m_wm->publishClientList({other, first, last, unowned});
 
     toolkit::DesktopServiceTools tools;
-    const QString ourName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    ASSERT_GT(ourName.size(), 15);
-    EXPECT_EQ(tools.GetFileHandle(ourName.toUpper()), last);
-    EXPECT_EQ(tools.GetFileHandle(ourName.left(15)), 0U); // the short process name is not it
+    EXPECT_EQ(tools.GetFileHandle(name.toLower()), last);
+    EXPECT_EQ(tools.GetFileHandle(name.left(15)), 0U); // the short process name is not it
     EXPECT_EQ(tools.GetFileHandle(QStringLiteral("no-such-program.exe")), 0U);
+    program.kill();
+    program.waitForFinished();
 }
 
 TEST_F(XDesktopTest, EnumWindowsProcListsTheTitlesOfApplicationWindows)

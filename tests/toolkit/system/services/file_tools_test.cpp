@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace {
@@ -119,6 +121,12 @@ struct RefusedCase {
     const char* dir; ///< ~ stands for the home folder, @ for the temporary folder
 };
 
+/// The case's name, in test listings.
+void PrintTo(const RefusedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class DelDirRefusalTest : public DelDirTest, public ::testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(DelDirRefusalTest, RefusesAndTheHomeFolderSurvives)
@@ -217,6 +225,12 @@ struct UnwritableCase {
     const char* target;
 };
 
+/// The case's name, in test listings.
+void PrintTo(const UnwritableCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class FileCopyUnwritableTest : public TempFolder,
                                public ::testing::WithParamInterface<UnwritableCase> {};
 
@@ -243,6 +257,45 @@ INSTANTIATE_TEST_SUITE_P(Targets, FileCopyUnwritableTest,
                                            UnwritableCase{"folderIsAFile", "plain-file/copy.txt"},
                                            UnwritableCase{"targetIsAFolder", "a-folder"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+/// Makes the folder read-only for this process alone: a read-only bind mount in a mount
+/// namespace of its own (a user namespace too when we are not root), so that root, as which CI
+/// runs, cannot write to it either. Only for a child process that ends after use.
+bool makeReadOnlyInThisProcess(const QString& folder)
+{
+    if (unshare(CLONE_NEWNS) != 0 && unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+        return false;
+    const QByteArray f = QFile::encodeName(folder);
+    return mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount(f.constData(), f.constData(), nullptr, MS_BIND, nullptr) == 0 &&
+           mount(nullptr, f.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+
+TEST_F(FileCopyTest, IntoAReadOnlyFolderRaisesAFileErrorAndChangesNothing)
+{
+    const QString source = write(QStringLiteral("source.txt"), "content");
+    const QString old = write(QStringLiteral("read-only/old.txt"), "old");
+    const QString folder = path(QStringLiteral("read-only"));
+    EXPECT_EXIT(
+        {
+            if (!makeReadOnlyInThisProcess(folder))
+                _exit(3);
+            int raised = 0;
+            for (const QString& target : {old, folder + QStringLiteral("/new.txt")}) {
+                try {
+                    m_tools.FileCopy(source, target);
+                } catch (const platform::Error&) {
+                    ++raised;
+                }
+            }
+            _exit(raised == 2 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(read(source), "content");
+    EXPECT_EQ(read(old), "old");
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("old.txt")});
+}
 
 // SelectDirectory -----------------------------------------------------------------------------
 

@@ -48,6 +48,12 @@ struct AddressCase {
     const char* address;
 };
 
+/// The case's name, in test listings.
+void PrintTo(const AddressCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class GetIPFromHostTest : public ::testing::TestWithParam<AddressCase> {};
 
 TEST_P(GetIPFromHostTest, AnswersTheAddressOthersReachTheMachineAt)

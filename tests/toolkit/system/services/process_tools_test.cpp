@@ -98,6 +98,12 @@ struct ParameterCase {
     std::vector<const char*> arguments;
 };
 
+/// The case's name, in test listings.
+void PrintTo(const ParameterCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ParameterSplitTest : public ProcessToolsTest,
                            public ::testing::WithParamInterface<ParameterCase> {};
 

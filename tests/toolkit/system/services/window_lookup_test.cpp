@@ -15,6 +15,12 @@ struct ProgramWindowCase {
     std::uint32_t handle;
 };
 
+/// The case's name, in test listings.
+void PrintTo(const ProgramWindowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ProgramWindowTest : public ::testing::TestWithParam<ProgramWindowCase> {};
 
 TEST_P(ProgramWindowTest, FindsTheLastWindowOfTheFirstMatchingProgram)
@@ -65,6 +71,12 @@ struct TitleCase {
     bool listed;
     QString line;
 };
+
+/// The case's name, in test listings.
+void PrintTo(const TitleCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class WindowTitleLineTest : public ::testing::TestWithParam<TitleCase> {};
 
