@@ -58,6 +58,8 @@ private:
         if (!dialog || dialog->property("driven").toBool())
             return;
         dialog->setProperty("driven", true);
+        // Keys go where the focus is, and a window has a focus once it is active.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
         if (acted < static_cast<int>(m_acts.size())) {
             m_acts[acted++](*dialog);
         } else {
