@@ -24,7 +24,7 @@ public:
     /// today is the day the calendar starts on and its today link shows.
     explicit TDatePickerNew(const QDate& today = QDate::currentDate(), QWidget* parent = nullptr);
 
-    /// Moves the calendar to a solar date text in one step. A blank text leaves it on today; a
+    /// Moves the calendar to a solar date text in one step. A blank text leaves it where it is; a
     /// date the calendar does not have, or whose fields cannot be read, shows the calendar's
     /// invalid-date message and leaves it on today.
     void openOn(const QString& date);

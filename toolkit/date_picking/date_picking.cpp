@@ -39,9 +39,6 @@ void DatePicking::PickDateFromDate(QLineEdit* Sender)
         Sender->setText(answer.date);
 }
 
-void DatePicking::PickDateFromDateOld(QObject* Sender)
-{
-    (void)Sender;
-}
+void DatePicking::PickDateFromDateOld(QObject*) {}
 
 } // namespace toolkit

@@ -20,7 +20,8 @@ public:
     /// Opens the date picker on the date typed in Sender and, when the user accepts, writes the
     /// picked solar date into it. A typed date IsValidDate accepts is first completed in the box
     /// (89/11/4 becomes 1389/11/04) and stays so on Cancel; a rejected one is told by its
-    /// message and the picker opens on today. Nothing happens for a null Sender.
+    /// message, as the picker tells a date its calendar does not have (1389/07/31), and the
+    /// picker opens on today. Nothing happens for a null Sender.
     void PickDateFromDate(QLineEdit* Sender);
     /// Does nothing.
     void PickDateFromDateOld(QObject* Sender);

@@ -1,5 +1,6 @@
 // The picker dialog itself: its face as the form gives it, and Enter and Escape from every
 // control in it.
+#include "controls/solar_calendar_model/calendar_day.h"
 #include "picker_fixture.h"
 
 #include <QAbstractItemView>
@@ -216,6 +217,28 @@ TEST_F(PickerDialog, OpensOnADateInOneStep)
     dialog.openOn(QStringLiteral(" "));
     EXPECT_EQ(dialog.pickedDate(), QStringLiteral("1389/11/04")) << "blank leaves it";
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(PickerDialog, EveryDayOfTheYearsAroundLeapYearsComesBackAndNoDayPastAMonthsEnd)
+{
+    for (const int year : {1399, 1400, 1403, 1404, 1436}) {
+        for (int month = 1; month <= 12; ++month) {
+            const int length = controls::monthLength(controls::dkSolar, year, month);
+            for (int day = 1; day <= length; ++day) {
+                const QString date = QStringLiteral("%1/%2/%3")
+                                         .arg(year)
+                                         .arg(month, 2, 10, QLatin1Char('0'))
+                                         .arg(day, 2, 10, QLatin1Char('0'));
+                dialog.openOn(date);
+                ASSERT_EQ(dialog.pickedDate(), date);
+            }
+            // The day after the month's last: told, and the calendar stays where it was.
+            const QString lastDay = dialog.pickedDate();
+            dialog.openOn(QStringLiteral("%1/%2/%3").arg(year).arg(month).arg(length + 1));
+            ASSERT_EQ(dialog.pickedDate(), lastDay);
+        }
+    }
+    EXPECT_EQ(boxes.shown.size(), 5u * 12u);
 }
 
 } // namespace
