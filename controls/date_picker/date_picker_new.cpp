@@ -135,7 +135,7 @@ bool TDatePickerNew::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::ChildAdded: {
-        // Controls made later (the month box's list is made when it first drops down).
+        // Controls made later, such as a list made when it first drops down.
         QObject* child = static_cast<QChildEvent*>(event)->child();
         if (child->isWidgetType())
             watch(child);
