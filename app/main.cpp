@@ -3,6 +3,7 @@
 // event loop.
 #include "app/options/program_options.h"
 #include "app/selection_program.h"
+#include "controls/date_picker/qt_date_picker_presenter.h"
 #include "dataaccess/widgets/ms_connect_dialog.h"
 #include "platform/end_request.h"
 #include "toolkit/base/error_report.h"
@@ -47,6 +48,8 @@ int main(int argc, char* argv[])
     platform::setBoxPresenter(&boxes);
     toolkit::QtPromptPresenter prompts;
     platform::setPromptPresenter(&prompts);
+    controls::QtDatePickerPresenter datePickers;
+    platform::setDatePickerPresenter(&datePickers);
     toolkit::QtFolderChooser folders;
     platform::setFolderChooser(&folders);
     db::installConnectDialog();
@@ -54,6 +57,7 @@ int main(int argc, char* argv[])
     app::SelectionProgram program(folder.folder);
     program.show();
     const int code = platform::runEventLoop();
+    platform::setDatePickerPresenter(nullptr);
     platform::setPromptPresenter(nullptr);
     platform::setFolderChooser(nullptr);
     platform::setBoxPresenter(nullptr);

@@ -48,7 +48,8 @@ TTools::TTools(const QString& programDir)
       DbTools(m_toolsState, *this, *m_messageBoard, m_customerChooser), SystemTools(m_toolsState),
       FormTemplates(m_toolsState), Prompts(m_toolsState, *this, *this),
       DesktopTools(m_toolsState, *this, *m_messageBoard),
-      SystemReports(m_toolsState, *m_messageBoard), m_programDir(programDir)
+      SystemReports(m_toolsState, *m_messageBoard),
+      DatePicking(*this, [] { return QDate::currentDate(); }), m_programDir(programDir)
 {
     m_onBoardShown = [this] { _SetConfigAgain(); };
 }

@@ -5,6 +5,7 @@
 #include "toolkit/base/tools_state.h"
 #include "toolkit/boxes/message_boxes.h"
 #include "toolkit/calendar/calendar_tools.h"
+#include "toolkit/date_picking/date_picking.h"
 #include "toolkit/db/db_tools.h"
 #include "toolkit/db/forms/multi_user_chooser.h"
 #include "toolkit/dialogs/message_board_form.h"
@@ -78,7 +79,8 @@ class TTools : protected ToolsParts,
                public FileTools,
                public NetworkTools,
                public DesktopServiceTools,
-               public ImageTools {
+               public ImageTools,
+               public DatePicking {
 public:
     /// programDir is the folder that holds the program.
     explicit TTools(const QString& programDir);

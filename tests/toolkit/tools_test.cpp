@@ -1,10 +1,12 @@
 #include "dataaccess/base/connection_settings.h"
 #include "platform/keyboard_layout.h"
 #include "platform/process_formats.h"
+#include "support/scripted_date_picker.h"
 #include "toolkit/tools.h"
 
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -103,6 +105,24 @@ TEST(ToolsPictures, ConvertAndReduceThroughTheToolkitObject)
     tools.ConvertBMP2JPG(dir.filePath("in.bmp"))->SaveToFile(dir.filePath("in.jpg"));
     tools.ReduceJpgSize(dir.filePath("in.jpg"), dir.filePath("small.jpg"), 3, 2);
     EXPECT_EQ(tools.ConvertJPG2BMP(dir.filePath("small.jpg")).size(), QSize(3, 2));
+}
+
+TEST(ToolsDatePicking, PicksThroughTheToolkitObjectOnTheSystemDate)
+{
+    QTemporaryDir dir;
+    toolkit::TTools tools(dir.path());
+    testing_support::ScriptedDatePicker picker;
+    picker.answer({platform::mrOk, QStringLiteral("1389/11/20")});
+    QLineEdit edit(QStringLiteral("89/11/4"));
+    const QDate before = QDate::currentDate();
+    tools.PickDateFromDate(&edit);
+    ASSERT_EQ(picker.shown.size(), 1u);
+    EXPECT_EQ(picker.shown[0].startDate, QStringLiteral("1389/11/04"));
+    EXPECT_GE(picker.shown[0].today, before);
+    EXPECT_LE(picker.shown[0].today, QDate::currentDate());
+    EXPECT_EQ(edit.text(), QStringLiteral("1389/11/20"));
+    tools.PickDateFromDateOld(&edit);
+    EXPECT_EQ(picker.shown.size(), 1u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The selection form on a real X display under a real window manager, which adds a frame the
 // form has to make room for. Run by run_under_window_manager.sh, never on the offscreen platform.
 #include "../selection_app.h"
+#include "controls/flat_button.h"
 #include "platform/end_request.h"
 #include "support/scripted_box_presenter.h"
 
