@@ -45,6 +45,9 @@ constexpr int kMinimumColumnWidth = 8;
 /// A column's width is its cells' own; the grid line beside them comes on top, as in the grid
 /// the widths were chosen for (a Qt section holds its cells and the line).
 constexpr int kGridLineWidth = 1;
+/// How long the form watches for the window manager's frame after it was shown: 2 seconds.
+constexpr int kFrameWatchIntervalMs = 50;
+constexpr int kFrameWatchTicks = 40;
 const QColor kEntryColor(0xFF, 0xFF, 0xF2);
 const QColor kTitleColor(0xFF, 0xFF, 0x80);
 
@@ -136,6 +139,8 @@ TSelectForm::TSelectForm(QWidget* parent) : QWidget(parent)
     connect(dxButton3, &controls::FlatButton::clicked, this, [this] { dxButton3Click(); });
     connect(dxButton1, &controls::FlatButton::clicked, this, [this] { dxButton1Click(); });
     connect(dxButton2, &controls::FlatButton::clicked, this, [this] { dxButton2Click(); });
+    m_frameWatch.setInterval(kFrameWatchIntervalMs);
+    connect(&m_frameWatch, &QTimer::timeout, this, [this] { watchTheFrame(); });
 }
 
 TSelectForm::~TSelectForm() = default;
@@ -324,33 +329,27 @@ void TSelectForm::FormShow()
 
 void TSelectForm::fitToWorkArea()
 {
-    // The window, its frame included, covers the work area from the top of the screen. A window
-    // manager tells the frame's size only after the window is mapped, so this runs again when
-    // it does (see moveEvent and resizeEvent).
+    // The window, its frame included, covers the work area from the top of the screen.
     const QWindow* window = windowHandle();
     m_fittedFrame = window ? window->frameMargins() : QMargins();
     const QRect desk = m_tools->state().DeskSize;
     const QRect frame(desk.left(), 0, desk.width(), desk.height());
     setGeometry(frame.marginsRemoved(m_fittedFrame));
+    // A window manager gives the window its frame only after it is shown, and nothing tells
+    // the form when: it looks again for a while and fits itself to the frame it finds.
+    if (!m_frameWatch.isActive()) {
+        m_frameWatchTicks = 0;
+        m_frameWatch.start();
+    }
 }
 
-void TSelectForm::refitWhenTheFrameChanged()
+void TSelectForm::watchTheFrame()
 {
     const QWindow* window = windowHandle();
-    if (m_shown && m_tools && window && window->frameMargins() != m_fittedFrame)
+    if (window && window->frameMargins() != m_fittedFrame)
         fitToWorkArea();
-}
-
-void TSelectForm::moveEvent(QMoveEvent* event)
-{
-    QWidget::moveEvent(event);
-    refitWhenTheFrameChanged();
-}
-
-void TSelectForm::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    refitWhenTheFrameChanged();
+    if (++m_frameWatchTicks >= kFrameWatchTicks)
+        m_frameWatch.stop();
 }
 
 bool TSelectForm::eventFilter(QObject* watched, QEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -81,8 +82,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -94,7 +93,7 @@ private:
     void applyColumnWidths();
     /// Places the window, frame included, on the desktop work area.
     void fitToWorkArea();
-    void refitWhenTheFrameChanged();
+    void watchTheFrame();
 
     toolkit::TTools* m_tools = nullptr;
     TDM* m_dm = nullptr;
@@ -104,6 +103,8 @@ private:
     bool m_applyingWidths = false;
     bool m_shown = false;
     QMargins m_fittedFrame; ///< the window manager's frame the last fit allowed for
+    QTimer m_frameWatch;
+    int m_frameWatchTicks = 0;
 };
 
 } // namespace app
