@@ -271,7 +271,8 @@ void KeystrokeRefresh(benchmark::State& state)
             press(form.edit2, Qt::Key_1, QStringLiteral("1"));
         else
             press(form.edit2, Qt::Key_Backspace, QStringLiteral("\b"));
-        form.CRDBGrid1->viewport()->repaint();
+        // What the event loop does next: the entry repaints; the grid, unchanged, does not.
+        QApplication::processEvents();
         const double elapsed = seconds(start);
         typeDigit = !typeDigit;
         state.SetIterationTime(elapsed);
