@@ -8,6 +8,8 @@ GridModel::GridModel(DataSource& source, std::vector<GridColumn> columns, QObjec
     : QAbstractTableModel(parent), m_source(&source), m_columns(std::move(columns))
 {
     connect(&source, &DataSource::dataSetChanged, this, &GridModel::relink);
+    // A source that goes before its dataset leaves an empty grid too.
+    connect(&source, &QObject::destroyed, this, &GridModel::relink);
     relink();
 }
 
@@ -19,7 +21,7 @@ QString GridModel::shownTitle(int column) const
 
 int GridModel::rowCount(const QModelIndex& parent) const
 {
-    const Dataset* dataset = m_source->DataSet();
+    const Dataset* dataset = this->dataset();
     return parent.isValid() || dataset == nullptr ? 0 : dataset->RecordCount();
 }
 
@@ -30,7 +32,7 @@ int GridModel::columnCount(const QModelIndex& parent) const
 
 QVariant GridModel::data(const QModelIndex& index, int role) const
 {
-    const Dataset* dataset = m_source->DataSet();
+    const Dataset* dataset = this->dataset();
     if (!index.isValid() || dataset == nullptr || index.row() >= dataset->RecordCount())
         return QVariant();
     switch (role) {
@@ -64,12 +66,17 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
+Dataset* GridModel::dataset() const
+{
+    return m_source ? m_source->DataSet() : nullptr;
+}
+
 void GridModel::relink()
 {
     beginResetModel();
     for (QMetaObject::Connection& link : m_links)
         disconnect(link);
-    if (Dataset* dataset = m_source->DataSet()) {
+    if (Dataset* dataset = this->dataset()) {
         m_links[0] = connect(dataset, &Dataset::contentReset, this, [this] {
             beginResetModel();
             resolveFields();
@@ -112,7 +119,7 @@ void GridModel::relink()
 void GridModel::resolveFields()
 {
     m_fieldIndex.assign(m_columns.size(), -1);
-    Dataset* dataset = m_source->DataSet();
+    Dataset* dataset = this->dataset();
     for (std::size_t i = 0; i < m_columns.size() && dataset != nullptr; ++i) {
         if (const Field* field = dataset->FindField(m_columns[i].fieldName))
             m_fieldIndex[i] = field->Index();

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QPointer>
 #include <QString>
 #include <vector>
 
@@ -41,7 +42,10 @@ private:
     void relink();
     void resolveFields();
 
-    DataSource* m_source;
+    /// The source's dataset, or nullptr once the source or its dataset is gone.
+    Dataset* dataset() const;
+
+    QPointer<DataSource> m_source;
     std::vector<GridColumn> m_columns;
     std::vector<int> m_fieldIndex; ///< dataset field of each column, -1 when absent
     QMetaObject::Connection m_links[5];

@@ -107,6 +107,23 @@ TEST_F(GridModelTest, FollowsRefreshDeleteAndPost)
     EXPECT_EQ(model->rowCount(), 0);
 }
 
+// The data module's source goes before its table: the grid is empty from then on, also for a
+// view that reads the cells the moment the model is reset.
+TEST_F(GridModelTest, ASourceThatGoesBeforeItsTableLeavesAnEmptyGrid)
+{
+    table->Open();
+    int cellsRead = 0;
+    QObject::connect(model.get(), &QAbstractItemModel::modelReset, [&] {
+        for (int row = 0; row < model->rowCount(); ++row)
+            cellsRead += model->data(model->index(row, 0)).isValid() ? 1 : 0;
+    });
+    source.reset();
+    EXPECT_EQ(model->rowCount(), 0);
+    table.reset();
+    EXPECT_EQ(model->rowCount(), 0);
+    EXPECT_EQ(cellsRead, 0);
+}
+
 /// What a re-read after another workstation's statement tells the grid: the rows inserted,
 /// removed and changed in place, as first and last row (-1 for none).
 struct ReReadCase {
