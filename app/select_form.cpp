@@ -16,6 +16,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -266,8 +268,20 @@ void TSelectForm::attach(toolkit::TTools& tools, TDM& dm)
     });
     connect(m_gridModel.get(), &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { m_applyingWidths = true; });
-    connect(m_gridModel.get(), &QAbstractItemModel::modelReset, this,
-            [this] { applyColumnWidths(); });
+    connect(m_gridModel.get(), &QAbstractItemModel::modelReset, this, [this] {
+        widenColumnsToFit(0, m_gridModel->rowCount() - 1);
+        applyColumnWidths();
+    });
+    connect(m_gridModel.get(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                if (widenColumnsToFit(first, last))
+                    applyColumnWidths();
+            });
+    connect(m_gridModel.get(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                if (widenColumnsToFit(topLeft.row(), bottomRight.row()))
+                    applyColumnWidths();
+            });
 
     // The grid's current cell and the working list's current row follow each other.
     connect(CRDBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -278,6 +292,30 @@ void TSelectForm::attach(toolkit::TTools& tools, TDM& dm)
     connect(&dm.T2Tarvex, &db::Dataset::currentRowChanged, this, [this] { followCurrentRow(); });
     connect(&dm.T2Tarvex, &db::Dataset::contentReset, this, [this] { followCurrentRow(); });
     followCurrentRow();
+}
+
+bool TSelectForm::widenColumnsToFit(int firstRow, int lastRow)
+{
+    // The widths were chosen for Tahoma; a wider font in its place widens a column only as far
+    // as a value of the rows needs, so that every value still shows whole.
+    const QFont& font = CRDBGrid1->font();
+    if (QFontInfo(font).family() == QStringLiteral("Tahoma"))
+        return false;
+    const QFontMetrics metrics(font);
+    bool widened = false;
+    for (int column = 0; column < int(m_columnWidths.size()); ++column) {
+        int& width = m_columnWidths[std::size_t(column)];
+        for (int row = firstRow; row <= lastRow; ++row) {
+            const QString text = m_gridModel->index(row, column).data().toString();
+            const int needed = metrics.horizontalAdvance(text) +
+                               2 * GridCellStyle::kCellTextMargin + kGridLineWidth;
+            if (needed > width) {
+                width = needed;
+                widened = true;
+            }
+        }
+    }
+    return widened;
 }
 
 void TSelectForm::applyColumnWidths()

@@ -91,6 +91,9 @@ private:
     void lookUp(LookupEntry entry);
     void followCurrentRow();
     void applyColumnWidths();
+    /// Widens the columns whose values in rows firstRow..lastRow would not show whole; true
+    /// when one was widened.
+    bool widenColumnsToFit(int firstRow, int lastRow);
     /// Places the window, frame included, on the desktop work area.
     void fitToWorkArea();
     void watchTheFrame();

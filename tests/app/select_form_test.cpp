@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -173,9 +174,14 @@ TEST_F(SelectForm, TheKeyboardAloneAddsAnAnimal)
 
 } // namespace
 
-// Every value of a demo farm's working list shows whole at the columns' widths: the grid's cells
-// keep two pixels of margin, and the form's Tahoma has the metrics the widths were chosen for.
-TEST(SelectFormGrid, EveryValueOfADemoFarmFitsItsColumn)
+// Every value of a demo farm's working list shows whole: with the form's Tahoma at the columns'
+// widths, since the grid's cells keep two pixels of margin; with a wider font in its place
+// because the columns widen as far as their values need.
+namespace {
+
+class SelectFormGrid : public testing::TestWithParam<const char*> {};
+
+TEST_P(SelectFormGrid, EveryValueOfADemoFarmFitsItsColumn)
 {
     testing_support::ScriptedBoxPresenter boxes;
     app_test::RecordingTones tones;
@@ -187,6 +193,15 @@ TEST(SelectFormGrid, EveryValueOfADemoFarmFitsItsColumn)
     folders.writeSettings();
     SelectionApp app(folders.programFolder());
     ASSERT_FALSE(platform::endRequested()) << app_test::shownBoxes(boxes);
+    QTableView* grid = app.form->CRDBGrid1;
+    if (const QString family = QString::fromLatin1(GetParam()); !family.isEmpty()) {
+        QFont wider = grid->font();
+        wider.setFamilies({family});
+        grid->setFont(wider);
+        ASSERT_EQ(QFontInfo(grid->font()).family(), family);
+    } else {
+        ASSERT_EQ(QFontInfo(grid->font()).family(), "Tahoma") << "fonts-wine installs it";
+    }
 
     const std::string serials =
         folders.rows("SELECT Serial FROM Main WHERE ExistCode BETWEEN 0 AND 1");
@@ -194,7 +209,6 @@ TEST(SelectFormGrid, EveryValueOfADemoFarmFitsItsColumn)
         app.form->InsertList(serial);
     app.dm->T2Tarvex.Refresh();
 
-    const QTableView* grid = app.form->CRDBGrid1;
     const QAbstractItemModel* model = grid->model();
     ASSERT_GT(model->rowCount(), 300);
     const QFontMetrics metrics(grid->font());
@@ -208,3 +222,10 @@ TEST(SelectFormGrid, EveryValueOfADemoFarmFitsItsColumn)
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Fonts, SelectFormGrid, testing::Values("", "DejaVu Sans"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(*info.param ? "DejaVuSans" : "Tahoma");
+                         });
+
+} // namespace
