@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 fail() { echo "check_package: $*" >&2; exit 1; }
 
 deb=$(bash scripts/package.sh | tail -n 1)
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/default/CMakeCache.txt)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.txt)
 [ "$(basename "$deb")" = "cowselect_${version}_amd64.deb" ] || fail "unexpected file name $deb"
 echo "check_package: $deb"
 
