@@ -6,6 +6,7 @@
 #include "controls/solar_calendar/solar_month_calendar.h"
 #include "platform/date_pick_box.h"
 #include "platform/end_request.h"
+#include "support/modal_driver.h"
 #include "support/qstring_printer.h"
 #include "support/recording_tones.h"
 #include "support/scripted_box_presenter.h"
@@ -34,43 +35,9 @@ inline QDate fixtureToday()
 }
 inline const QString fixtureSolarToday = QStringLiteral("1403/03/26");
 
-/// What the user does in one showing of the picker.
-using Act = std::function<void(TDatePickerNew&)>;
-
-/// Acts on each picker as soon as it is the active modal window, one act a showing, in order.
-/// A showing beyond the acts is counted and cancelled, so a test never hangs on the picker.
-class PickerDriver {
-public:
-    explicit PickerDriver(std::vector<Act> acts) : m_acts(std::move(acts))
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-        m_timer.start();
-    }
-
-    int acted = 0; ///< showings acted on
-    int extra = 0; ///< showings beyond the acts
-
-private:
-    void poll()
-    {
-        auto* dialog = qobject_cast<TDatePickerNew*>(QApplication::activeModalWidget());
-        if (!dialog || dialog->property("driven").toBool())
-            return;
-        dialog->setProperty("driven", true);
-        // Keys go where the focus is, and a window has a focus once it is active.
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
-        if (acted < static_cast<int>(m_acts.size())) {
-            m_acts[acted++](*dialog);
-        } else {
-            ++extra;
-            dialog->reject();
-        }
-    }
-
-    std::vector<Act> m_acts;
-    QTimer m_timer;
-};
+/// Acts on each picker as soon as it is the active modal window (see ModalDriver).
+using PickerDriver = testing_support::ModalDriver<TDatePickerNew>;
+using Act = PickerDriver::Act;
 
 /// The control that has the focus in the picker, or the picker.
 inline QWidget* focused(TDatePickerNew& dialog)
