@@ -37,7 +37,10 @@ std::unique_ptr<QWidget> selectionForm()
     app::typeBodyNumbers(selection->form(),
                          {QStringLiteral("3"), QStringLiteral("12"), QStringLiteral("37")});
     auto picture = std::make_unique<QLabel>();
-    picture->setPixmap(selection->form().grab());
+    const QPixmap form = selection->form().grab();
+    picture->setPixmap(form);
+    // Shown, a window would otherwise be cut to two thirds of the screen.
+    picture->setFixedSize(form.deviceIndependentSize().toSize());
     return picture;
 }
 
