@@ -40,11 +40,25 @@ void makeWorkFolders(const QString& appPath)
         workDir.mkdir(QStringLiteral("ED"));
 }
 
-QString findFileIgnoringCase(const QString& folder, const QString& name)
+namespace {
+
+QString findIgnoringCase(const QString& folder, const QString& name, QDir::Filters kinds)
 {
     const QDir dir(folder);
-    const QString entry = entryIgnoringCase(dir, name, QDir::Files);
+    const QString entry = entryIgnoringCase(dir, name, kinds);
     return entry.isEmpty() ? QString() : dir.filePath(entry);
+}
+
+} // namespace
+
+QString findFileIgnoringCase(const QString& folder, const QString& name)
+{
+    return findIgnoringCase(folder, name, QDir::Files);
+}
+
+QString findFolderIgnoringCase(const QString& folder, const QString& name)
+{
+    return findIgnoringCase(folder, name, QDir::Dirs);
 }
 
 } // namespace toolkit

@@ -17,4 +17,8 @@ void makeWorkFolders(const QString& appPath);
 /// several match. Empty when there is no such file: a folder of that name does not count.
 QString findFileIgnoringCase(const QString& folder, const QString& name);
 
+/// The path of the subfolder `name` of `folder` spelt in any letter case ("INI" for "ini"), the
+/// exact spelling first. Empty when there is no such folder.
+QString findFolderIgnoringCase(const QString& folder, const QString& name);
+
 } // namespace toolkit

@@ -3,6 +3,7 @@
 #include "platform/error.h"
 #include "platform/text_file.h"
 #include "toolkit/base/tools_state.h"
+#include "toolkit/base/work_folders.h"
 #include "toolkit/templates/template_controls.h"
 
 #include <QDir>
@@ -15,21 +16,6 @@ const QString kFolder = QStringLiteral("ini");
 const QString kExtension = QStringLiteral(".Ini");
 const QString kStarterPrefix = QStringLiteral("1");
 const QChar kSeparator = u'~';
-
-/// The entry of `folder` named `name` without regard to letter case (the exact spelling
-/// first); empty when there is none.
-QString findEntry(const QString& folder, const QString& name, QDir::Filters kind)
-{
-    const QDir dir(folder);
-    const QStringList entries = dir.entryList(kind | QDir::NoDotAndDotDot, QDir::Name);
-    if (entries.contains(name))
-        return dir.filePath(name);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    }
-    return QString();
-}
 
 /// One line of a template: class, name and value.
 struct TemplateLine {
@@ -127,14 +113,22 @@ QList<QWidget*> ownedComponents(QWidget& form)
 
 FormTemplates::FormTemplates(ToolsState& state) : m_state(state) {}
 
+QString FormTemplates::templateFile(const QWidget& form) const
+{
+    const QString folder = findFolderIgnoringCase(m_state.AppPath, kFolder);
+    if (folder.isEmpty() || form.objectName().isEmpty())
+        return QString();
+    return findFileIgnoringCase(folder, form.objectName() + kExtension);
+}
+
 void FormTemplates::SaveTempleateForDef(QWidget& Sender)
 {
-    const QString folder = findEntry(m_state.AppPath, kFolder, QDir::Dirs);
+    const QString folder = findFolderIgnoringCase(m_state.AppPath, kFolder);
     if (folder.isEmpty())
         throw platform::Error(QStringLiteral("The folder %1 for form templates does not exist.")
                                   .arg(m_state.AppPath + kFolder));
     const QString name = kStarterPrefix + Sender.objectName() + kExtension;
-    QString file = findEntry(folder, name, QDir::Files);
+    QString file = findFileIgnoringCase(folder, name);
     if (file.isEmpty())
         file = QDir(folder).filePath(name);
     QStringList lines;
@@ -146,10 +140,7 @@ void FormTemplates::SaveTempleateForDef(QWidget& Sender)
 
 void FormTemplates::LoadDef(QWidget& Sender)
 {
-    const QString folder = findEntry(m_state.AppPath, kFolder, QDir::Dirs);
-    if (folder.isEmpty() || Sender.objectName().isEmpty())
-        return;
-    const QString file = findEntry(folder, Sender.objectName() + kExtension, QDir::Files);
+    const QString file = templateFile(Sender);
     if (file.isEmpty())
         return;
     const QList<QWidget*> components = ownedComponents(Sender);
@@ -162,10 +153,7 @@ void FormTemplates::LoadDef(QWidget& Sender)
 
 void FormTemplates::SaveDef(QWidget& Sender)
 {
-    const QString folder = findEntry(m_state.AppPath, kFolder, QDir::Dirs);
-    if (folder.isEmpty() || Sender.objectName().isEmpty())
-        return;
-    const QString file = findEntry(folder, Sender.objectName() + kExtension, QDir::Files);
+    const QString file = templateFile(Sender);
     if (file.isEmpty())
         return;
     const QList<QWidget*> components = ownedComponents(Sender);

@@ -35,6 +35,10 @@ public:
     void SaveDef(QWidget& Sender);
 
 private:
+    /// The form's template file in the "ini" folder, each found in any letter case; empty when
+    /// either is missing or the form has no name.
+    QString templateFile(const QWidget& form) const;
+
     ToolsState& m_state;
 };
 
