@@ -43,10 +43,12 @@ ToolsParts::ToolsParts()
     });
 }
 
+// The state is given to each concern as the parts of it the concern takes.
 TTools::TTools(const QString& programDir)
     : SettingsTools(), MessageBoxes(), WaitBoxes(), CalendarTools(m_toolsState, *this),
-      DbTools(m_toolsState, *this, *m_messageBoard, m_customerChooser), SystemTools(m_toolsState),
-      FormTemplates(m_toolsState), Prompts(m_toolsState, *this, *this),
+      DbTools(m_toolsState, m_toolsState, m_toolsState, m_toolsState, m_toolsState, m_toolsState,
+              *this, *m_messageBoard, m_customerChooser),
+      SystemTools(m_toolsState), FormTemplates(m_toolsState), Prompts(m_toolsState, *this, *this),
       DesktopTools(m_toolsState, *this, *m_messageBoard),
       SystemReports(m_toolsState, *m_messageBoard),
       DatePicking(*this, [] { return QDate::currentDate(); }), m_programDir(programDir)

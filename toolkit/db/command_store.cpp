@@ -51,7 +51,8 @@ QStringList linesOf(const QString& text)
 
 } // namespace
 
-CommandStore::CommandStore(ToolsState& state, MessageBoxes& boxes) : m_state(state), m_boxes(boxes)
+CommandStore::CommandStore(const ServerSlot& slot, const SolarToday& today, MessageBoxes& boxes)
+    : m_slot(slot), m_today(today), m_boxes(boxes)
 {
 }
 
@@ -59,7 +60,7 @@ CommandStore::~CommandStore() = default;
 
 void CommandStore::OPenSqlCommands()
 {
-    db::Connection* connection = m_state.ServerConnection;
+    db::Connection* connection = m_slot.ServerConnection;
     if (m_store && m_store->Active() && m_store->connection() == connection)
         return;
     if (connection == nullptr || !connection->Connected()) {
@@ -115,7 +116,7 @@ bool CommandStore::SQlCmdWriteStringList(const QString& Sec, const QString& Titr
             store.FieldByName(kTitr).setAsString(cut(Titr, kTitrWidth));
             store.FieldByName(kSeq).setAsString(QStringLiteral("0"));
         }
-        store.FieldByName(kSDate).setAsString(m_state.FarsiToday);
+        store.FieldByName(kSDate).setAsString(m_today.FarsiToday);
         store.FieldByName(kSqlCmd).setAsString(Commands.join(kLineBreak));
         store.Post();
         return true;

@@ -10,7 +10,8 @@ class Table;
 
 namespace toolkit {
 
-struct ToolsState;
+struct ServerSlot;
+struct SolarToday;
 class MessageBoxes;
 
 /// The command store: named texts (statements, field templates, any multi-line text) in the
@@ -24,7 +25,7 @@ class MessageBoxes;
 /// table.
 class CommandStore {
 public:
-    CommandStore(ToolsState& state, MessageBoxes& boxes);
+    CommandStore(const ServerSlot& slot, const SolarToday& today, MessageBoxes& boxes);
     ~CommandStore();
     CommandStore(const CommandStore&) = delete;
     CommandStore& operator=(const CommandStore&) = delete;
@@ -56,7 +57,8 @@ private:
     /// The open store, read again; DbError when it cannot be opened.
     db::Table& freshStore();
 
-    ToolsState& m_state;
+    const ServerSlot& m_slot;
+    const SolarToday& m_today;
     MessageBoxes& m_boxes;
     std::unique_ptr<db::Table> m_store;
 };

@@ -15,8 +15,9 @@
 
 namespace toolkit {
 
-ConnectionSettingsTools::ConnectionSettingsTools(ToolsState& state, CustomerChooser& chooser)
-    : MultiQAsk(Multiconnection), m_state(state), m_chooser(chooser)
+ConnectionSettingsTools::ConnectionSettingsTools(const ProgramPlace& place,
+                                                 CustomerChooser& chooser)
+    : MultiQAsk(Multiconnection), m_place(place), m_chooser(chooser)
 {
     Multiconnection.Database = QStringLiteral("master");
     Multiconnection.LoginPrompt = true;
@@ -25,11 +26,11 @@ ConnectionSettingsTools::ConnectionSettingsTools(ToolsState& state, CustomerChoo
 void ConnectionSettingsTools::FindConStr(QString& InUser, QString& InPass, QString& InServer,
                                          QString& InDatabase)
 {
-    if (!findFileIgnoringCase(m_state.AppPath, kMultiUsersFile).isEmpty()) {
+    if (!findFileIgnoringCase(m_place.AppPath, kMultiUsersFile).isEmpty()) {
         findMultiCustomer(InUser, InPass, InServer, InDatabase);
         return;
     }
-    const QString single = findFileIgnoringCase(m_state.AppPath, kWTimesFile);
+    const QString single = findFileIgnoringCase(m_place.AppPath, kWTimesFile);
     if (single.isEmpty())
         std::exit(0); // an installation without settings closes without a word
     const ConnectionSettings settings =
@@ -87,8 +88,8 @@ void ConnectionSettingsTools::findMultiCustomer(QString& InUser, QString& InPass
 
 bool ConnectionSettingsTools::connectMainServer()
 {
-    const QString found = findFileIgnoringCase(m_state.AppPath, kMultiConnectFile);
-    const QString remembered = found.isEmpty() ? m_state.AppPath + kMultiConnectFile : found;
+    const QString found = findFileIgnoringCase(m_place.AppPath, kMultiConnectFile);
+    const QString remembered = found.isEmpty() ? m_place.AppPath + kMultiConnectFile : found;
     try {
         platform::switchKeyboardLayout(platform::kEnglishLayout);
         Multiconnection.LoginPrompt = true;

@@ -7,7 +7,7 @@
 
 namespace toolkit {
 
-struct ToolsState;
+struct ProgramPlace;
 class CustomerChooser;
 
 /// Finds the four connection settings of the farm database, from "WTimes.DLL" in a
@@ -15,7 +15,7 @@ class CustomerChooser;
 /// customer list on the main server whose settings "MultiConnect.Dat" remembers.
 class ConnectionSettingsTools {
 public:
-    ConnectionSettingsTools(ToolsState& state, CustomerChooser& chooser);
+    ConnectionSettingsTools(const ProgramPlace& place, CustomerChooser& chooser);
 
     /// Sets the four settings, or, when none can be had, sets none and requests the end of the
     /// application. With neither "Multiusers.Dat" nor "WTimes.DLL" beside the program, the
@@ -38,7 +38,7 @@ private:
     void findMultiCustomer(QString& InUser, QString& InPass, QString& InServer,
                            QString& InDatabase);
 
-    ToolsState& m_state;
+    const ProgramPlace& m_place;
     CustomerChooser& m_chooser;
 };
 

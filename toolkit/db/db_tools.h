@@ -15,7 +15,7 @@ namespace toolkit {
 
 /// The toolkit's database concern: connection settings, statements and probes, the script
 /// runner, the list and sum helpers, the command store, the information table and the field
-/// templates, all on the state's ServerConnection.
+/// templates, all on the toolkit's ServerConnection.
 class DbTools : public DbTextTools,
                 public ConnectionSettingsTools,
                 public StatementTools,
@@ -25,10 +25,14 @@ class DbTools : public DbTextTools,
                 public InformationTable,
                 public FieldTemplates {
 public:
-    DbTools(ToolsState& state, MessageBoxes& boxes, MessageBoard& board, CustomerChooser& chooser)
-        : ConnectionSettingsTools(state, chooser), StatementTools(state, boxes, board),
-          ScriptRunner(state, boxes, board), ListTools(state), CommandStore(state, boxes),
-          InformationTable(state, boxes, board), FieldTemplates(state, *this)
+    DbTools(const ServerSlot& slot, StatementReturns& returns, const ViewDropping& dropping,
+            const ProgramPlace& place, const SolarToday& today, TemplateFlag& templateFlag,
+            MessageBoxes& boxes, MessageBoard& board, CustomerChooser& chooser)
+        : ConnectionSettingsTools(place, chooser),
+          StatementTools(slot, returns, dropping, place, boxes, board),
+          ScriptRunner(slot, place, boxes, board), ListTools(slot),
+          CommandStore(slot, today, boxes), InformationTable(slot, boxes, board),
+          FieldTemplates(templateFlag, *this)
     {
     }
 };

@@ -38,18 +38,18 @@ QString fieldNameOf(const QString& line)
 
 } // namespace
 
-FieldTemplates::FieldTemplates(ToolsState& state, CommandStore& store)
-    : m_state(state), m_store(store)
+FieldTemplates::FieldTemplates(TemplateFlag& flag, CommandStore& store)
+    : m_flag(flag), m_store(store)
 {
 }
 
 void FieldTemplates::LoadDefField(db::Table& TableName, const QString& IniFileName)
 {
     const QStringList lines = m_store.SQlCmdReadOneWriteStringList(kSection, IniFileName);
-    m_state.LastINIFound = false;
+    m_flag.LastINIFound = false;
     if (lines.isEmpty())
         return;
-    m_state.LastINIFound = true;
+    m_flag.LastINIFound = true;
     for (const QString& raw : withoutComments(lines)) {
         const QString line = DbTextTools::RemoveRLBLank(raw);
         const QString name = fieldNameOf(line);
@@ -75,7 +75,7 @@ void FieldTemplates::SaveDefField(db::Table& TableName, const QString& IniFileNa
                                   .arg(line, IniFileName, TableName.TableName()));
         rebuilt.append(DbTextTools::RemoveRLBLank(name + kSeparator + field->AsString()));
     }
-    if (!m_state.LastINIFound)
+    if (!m_flag.LastINIFound)
         return;
     if (!m_store.SQlCmdWriteStringList(kSection, IniFileName, rebuilt))
         throw db::DbError(

@@ -8,7 +8,7 @@ class Table;
 
 namespace toolkit {
 
-struct ToolsState;
+struct TemplateFlag;
 class CommandStore;
 
 /// Field templates: default values of a table's fields, kept in the command store under the
@@ -17,7 +17,7 @@ class CommandStore;
 /// letter case; the value is everything after the first "~".
 class FieldTemplates {
 public:
-    FieldTemplates(ToolsState& state, CommandStore& store);
+    FieldTemplates(TemplateFlag& flag, CommandStore& store);
 
     /// Sets the fields of the table's current record (inserting or editing) from the template
     /// and records in LastINIFound whether the template exists and holds any line. A value a
@@ -29,7 +29,7 @@ public:
     void SaveDefField(db::Table& TableName, const QString& IniFileName);
 
 private:
-    ToolsState& m_state;
+    TemplateFlag& m_flag;
     CommandStore& m_store;
 };
 

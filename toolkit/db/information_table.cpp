@@ -44,15 +44,15 @@ private:
 
 } // namespace
 
-InformationTable::InformationTable(ToolsState& state, MessageBoxes& boxes, MessageBoard& board)
-    : m_state(state), m_boxes(boxes), m_board(board)
+InformationTable::InformationTable(const ServerSlot& slot, MessageBoxes& boxes, MessageBoard& board)
+    : m_slot(slot), m_boxes(boxes), m_board(board)
 {
 }
 
 void InformationTable::WriteInformation(const QString& Section, const QString& KeyName,
                                         const QString& KeyValue, const QString& Discription)
 {
-    db::Table info(serverConnection(m_state), kTable);
+    db::Table info(serverConnection(m_slot), kTable);
     info.Open();
     const QString section = sectionOf(Section);
     if (info.Locate(kKeyColumns, {section, KeyName})) {
@@ -76,7 +76,7 @@ void InformationTable::ReadInformation(const QString& Section, const QString& Ke
 
 QString InformationTable::FReadInformation(const QString& Section, const QString& KeyName)
 {
-    db::Table info(serverConnection(m_state), kTable);
+    db::Table info(serverConnection(m_slot), kTable);
     info.Open();
     if (!info.Locate(kKeyColumns, {sectionOf(Section), KeyName}))
         return kNoAnswer;
@@ -88,7 +88,7 @@ void InformationTable::VersionShow()
     m_board.StartRecording(false, kVersionTitle);
     const RecordingStopper stopper(m_board);
     try {
-        db::Query query(serverConnection(m_state));
+        db::Query query(serverConnection(m_slot));
         query.setSQL(kVersionQuery);
         query.Open();
         for (query.First(); !query.Eof(); query.Next())

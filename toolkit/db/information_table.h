@@ -4,7 +4,7 @@
 
 namespace toolkit {
 
-struct ToolsState;
+struct ServerSlot;
 class MessageBoxes;
 class MessageBoard;
 
@@ -14,7 +14,7 @@ class MessageBoard;
 /// and the write catch nothing: a missing table or a failed post reaches the caller as DbError.
 class InformationTable {
 public:
-    InformationTable(ToolsState& state, MessageBoxes& boxes, MessageBoard& board);
+    InformationTable(const ServerSlot& slot, MessageBoxes& boxes, MessageBoard& board);
 
     /// Sets the key's value, adding the key (with its description, when one is given) if it is
     /// new; an existing key keeps its description.
@@ -29,7 +29,7 @@ public:
     void VersionShow();
 
 private:
-    ToolsState& m_state;
+    const ServerSlot& m_slot;
     MessageBoxes& m_boxes;
     MessageBoard& m_board;
 };

@@ -33,7 +33,7 @@ QString withCondition(const QString& statement, const QString& condition)
 
 } // namespace
 
-ListTools::ListTools(ToolsState& state) : m_state(state) {}
+ListTools::ListTools(const ServerSlot& slot) : m_slot(slot) {}
 
 void ListTools::FillListWithData(QStringList& CItems, const QString& TableName,
                                  const QString& FieldName, const QString& WhereCondition)
@@ -53,7 +53,7 @@ void ListTools::FillListWithDataBDistinct(QStringList& CItems, const QString& Ta
 
 void ListTools::fillList(QStringList& CItems, const QString& select, const QString& FieldName)
 {
-    db::Query query(serverConnection(m_state));
+    db::Query query(serverConnection(m_slot));
     query.setSQL(select);
     query.Prepare();
     query.Open();
@@ -84,7 +84,7 @@ double ListTools::SumAndMulti(const db::Table& InTable, const QString& InFld1,
 
 double ListTools::sum(const QString& statement)
 {
-    db::Query query(serverConnection(m_state));
+    db::Query query(serverConnection(m_slot));
     query.setSQL(statement);
     query.Prepare();
     query.Open();

@@ -11,14 +11,14 @@ class Table;
 
 namespace toolkit {
 
-struct ToolsState;
+struct ServerSlot;
 class StandaloneQuery;
 
 /// Pick lists and sums from one statement each on the toolkit's connection. They catch
 /// nothing: a failing statement reaches the caller as db::DbError.
 class ListTools {
 public:
-    explicit ListTools(ToolsState& state);
+    explicit ListTools(const ServerSlot& slot);
 
     /// CItems := the distinct values of FieldName in TableName (under WhereCondition unless it is
     /// blank), in the order the server returns them; a blank or null value is listed as "-".
@@ -43,7 +43,7 @@ private:
     void fillList(QStringList& CItems, const QString& select, const QString& FieldName);
     double sum(const QString& statement);
 
-    ToolsState& m_state;
+    const ServerSlot& m_slot;
 };
 
 } // namespace toolkit

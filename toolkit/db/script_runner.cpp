@@ -29,8 +29,9 @@ const QString createListFile = QStringLiteral("DoSqlForCreateList.txt");
 
 } // namespace
 
-ScriptRunner::ScriptRunner(ToolsState& state, MessageBoxes& boxes, MessageBoard& board)
-    : m_state(state), m_boxes(boxes), m_board(board)
+ScriptRunner::ScriptRunner(const ServerSlot& slot, const ProgramPlace& place, MessageBoxes& boxes,
+                           MessageBoard& board)
+    : m_slot(slot), m_place(place), m_boxes(boxes), m_board(board)
 {
 }
 
@@ -44,7 +45,7 @@ bool ScriptRunner::DoScriptFromfile(const QString& Title, const QString& FName)
     QStringList lines;
     try {
         lines = platform::readTextLines(FName);
-        platform::writeTextFile(m_state.AppPath + workCopyFile, lines);
+        platform::writeTextFile(m_place.AppPath + workCopyFile, lines);
     } catch (const platform::Error&) {
         m_board.StopRecording();
         throw;
@@ -56,7 +57,7 @@ bool ScriptRunner::DoScriptFromfile(const QString& Title, const QString& FName)
             continue; // an empty batch runs nothing but keeps its number
         // Execution is synchronous: the batch has finished when ExecSQL returns.
         try {
-            db::Query query(serverConnection(m_state));
+            db::Query query(serverConnection(m_slot));
             query.setSQL(batch.text);
             query.ExecSQL();
             m_board.PostThisMessage(successIn, QString::number(batch.number));
@@ -75,13 +76,13 @@ bool ScriptRunner::DoScriptFromfile(const QString& Title, const QString& FName)
 int ScriptRunner::DoSqlForCreateList(const QString& SqlSt, QStringList& It)
 {
     It.clear();
-    if (!m_state.ServerConnection)
+    if (!m_slot.ServerConnection)
         return 0;
-    db::Query query(*m_state.ServerConnection);
+    db::Query query(*m_slot.ServerConnection);
     query.Close();
     query.clearSQL();
     query.addSQL(SqlSt);
-    query.saveSQLToFile(m_state.AppPath + createListFile);
+    query.saveSQLToFile(m_place.AppPath + createListFile);
     if (!beginsWithSelect(SqlSt))
         return 0;
     try {

@@ -5,7 +5,8 @@
 
 namespace toolkit {
 
-struct ToolsState;
+struct ProgramPlace;
+struct ServerSlot;
 class MessageBoard;
 class MessageBoxes;
 
@@ -13,7 +14,8 @@ class MessageBoxes;
 /// message board, and fills lists from one SELECT.
 class ScriptRunner {
 public:
-    ScriptRunner(ToolsState& state, MessageBoxes& boxes, MessageBoard& board);
+    ScriptRunner(const ServerSlot& slot, const ProgramPlace& place, MessageBoxes& boxes,
+                 MessageBoard& board);
 
     /// Runs the script FName under the title Title: false only when the file does not exist
     /// (a plain message box says so); true once it ran, even when batches failed. Every batch
@@ -29,7 +31,8 @@ public:
     int DoSqlForCreateList(const QString& SqlSt, QStringList& It);
 
 private:
-    ToolsState& m_state;
+    const ServerSlot& m_slot;
+    const ProgramPlace& m_place;
     MessageBoxes& m_boxes;
     MessageBoard& m_board;
 };

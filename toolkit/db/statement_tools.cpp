@@ -38,15 +38,18 @@ void setStatement(db::Query& query, const QString& statement)
 
 } // namespace
 
-db::Connection& serverConnection(const ToolsState& state)
+db::Connection& serverConnection(const ServerSlot& slot)
 {
-    if (!state.ServerConnection)
+    if (!slot.ServerConnection)
         throw db::DbError(QStringLiteral("the toolkit has no database connection"));
-    return *state.ServerConnection;
+    return *slot.ServerConnection;
 }
 
-StatementTools::StatementTools(ToolsState& state, MessageBoxes& boxes, MessageBoard& board)
-    : m_state(state), m_boxes(boxes), m_board(board)
+StatementTools::StatementTools(const ServerSlot& slot, StatementReturns& returns,
+                               const ViewDropping& dropping, const ProgramPlace& place,
+                               MessageBoxes& boxes, MessageBoard& board)
+    : m_slot(slot), m_returns(returns), m_dropping(dropping), m_place(place), m_boxes(boxes),
+      m_board(board)
 {
 }
 
@@ -68,7 +71,7 @@ int StatementTools::ExecSql(const QString& SqlSt)
 int StatementTools::countQuery(const QString& statement)
 {
     try {
-        db::Query query(serverConnection(m_state));
+        db::Query query(serverConnection(m_slot));
         setStatement(query, statement);
         query.Prepare();
         query.Open();
@@ -77,7 +80,7 @@ int StatementTools::countQuery(const QString& statement)
         // The log keeps the last failed count query, one line per line of the statement.
         try {
             platform::writeTextFile(
-                m_state.AppPath + errorLogFile,
+                m_place.AppPath + errorLogFile,
                 statement.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))));
         } catch (const platform::Error&) {
             // A log that cannot be written must not hide the failure; the message follows.
@@ -92,7 +95,7 @@ int StatementTools::countQuery(const QString& statement)
 int StatementTools::command(const QString& statement)
 {
     try {
-        db::Query query(serverConnection(m_state));
+        db::Query query(serverConnection(m_slot));
         setStatement(query, statement);
         query.ExecSQL();
         return 0;
@@ -110,11 +113,11 @@ void StatementTools::postError(const QString& statement)
 
 bool StatementTools::DoSqlAndReturnParameters(const QString& SqlSt)
 {
-    QStringList& values = m_state.SqlReturnedValues;
+    QStringList& values = m_returns.SqlReturnedValues;
     values.clear();
     bool read = true;
     try {
-        db::Query query(serverConnection(m_state));
+        db::Query query(serverConnection(m_slot));
         query.Close();
         query.setSQL(SqlSt);
         query.Prepare();
@@ -124,7 +127,7 @@ bool StatementTools::DoSqlAndReturnParameters(const QString& SqlSt)
     } catch (const platform::Error&) {
         read = false;
     }
-    m_state.SqlReturnedCount = static_cast<int>(values.size());
+    m_returns.SqlReturnedCount = static_cast<int>(values.size());
     if (values.isEmpty())
         values.append(QString());
     return read;
@@ -180,7 +183,7 @@ bool StatementTools::IsDataBaseExist(const QString& DBName)
 
 bool StatementTools::DropViewSafe(const QString& ViewName)
 {
-    if (!m_state.ViewCanBeDroped)
+    if (!m_dropping.ViewCanBeDroped)
         return false;
     // The name stands bare in brackets with any "]" doubled, so it cannot close the bracket.
     ExecSql(QLatin1String("if exists (SELECT *  FROM  INFORMATION_SCHEMA.TABLES WHERE  "

@@ -8,7 +8,10 @@ class Connection;
 
 namespace toolkit {
 
-struct ToolsState;
+struct ProgramPlace;
+struct ServerSlot;
+struct StatementReturns;
+struct ViewDropping;
 class MessageBoard;
 class MessageBoxes;
 
@@ -17,7 +20,8 @@ class MessageBoxes;
 /// a message box and in the log file "T4V/SqlExecuteErrorLog.Txt" as each operation says.
 class StatementTools {
 public:
-    StatementTools(ToolsState& state, MessageBoxes& boxes, MessageBoard& board);
+    StatementTools(const ServerSlot& slot, StatementReturns& returns, const ViewDropping& dropping,
+                   const ProgramPlace& place, MessageBoxes& boxes, MessageBoard& board);
 
     /// Runs any statement. A SELECT (after leading blanks, code 32 only) is run as its count
     /// query and answers the count; a SELECT holding "COUNT" anywhere is a programming error: the
@@ -44,12 +48,15 @@ private:
     int command(const QString& statement);
     void postError(const QString& statement);
 
-    ToolsState& m_state;
+    const ServerSlot& m_slot;
+    StatementReturns& m_returns;
+    const ViewDropping& m_dropping;
+    const ProgramPlace& m_place;
     MessageBoxes& m_boxes;
     MessageBoard& m_board;
 };
 
 /// The connection the toolkit's statements run on; DbError when there is none.
-db::Connection& serverConnection(const ToolsState& state);
+db::Connection& serverConnection(const ServerSlot& slot);
 
 } // namespace toolkit

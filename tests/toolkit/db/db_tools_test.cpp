@@ -23,7 +23,7 @@ protected:
     }
     db::Connection farm;
     NoChooser chooser;
-    toolkit::DbTools tools{state, boxes, board, chooser};
+    toolkit::DbTools tools{state, state, state, state, state, state, boxes, board, chooser};
 };
 
 // The start-up path of the program: the working table is missing, the creation script makes

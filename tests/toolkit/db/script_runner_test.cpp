@@ -45,7 +45,7 @@ protected:
     }
 
     db::Connection farm;
-    toolkit::ScriptRunner runner{state, boxes, board};
+    toolkit::ScriptRunner runner{state, state, boxes, board};
 };
 
 struct ScriptCase {

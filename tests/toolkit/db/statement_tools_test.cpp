@@ -39,7 +39,7 @@ protected:
     }
 
     db::Connection farm;
-    toolkit::StatementTools tools{state, boxes, board};
+    toolkit::StatementTools tools{state, state, state, state, boxes, board};
 };
 
 struct ProbeCase {

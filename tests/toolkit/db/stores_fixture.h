@@ -70,7 +70,7 @@ protected:
     }
 
     db::Connection farm;
-    toolkit::CommandStore store{state, boxes};
+    toolkit::CommandStore store{state, state, boxes};
     toolkit::InformationTable info{state, boxes, board};
 };
 

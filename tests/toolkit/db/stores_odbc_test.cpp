@@ -55,7 +55,7 @@ protected:
     void TearDown() override { qunsetenv("ODBCINI"); }
 
     db::Connection farm;
-    toolkit::CommandStore store{state, boxes};
+    toolkit::CommandStore store{state, state, boxes};
     toolkit::InformationTable info{state, boxes, board};
 };
 
