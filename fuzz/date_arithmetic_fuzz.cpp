@@ -136,9 +136,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static fuzz::SilentTones tones;
     static fuzz::QuietBoxes boxes;
-    static ToolsState state;
+    static SolarToday today;
     static MessageBoxes messageBoxes;
-    static CalendarTools calendar(state, messageBoxes);
+    static CalendarTools calendar(today, messageBoxes);
 
     const QStringList fields = fuzz::texts(data, size);
     dayCounts(calendar, fields.value(0), fields.value(1));

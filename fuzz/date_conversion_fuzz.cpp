@@ -146,9 +146,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static fuzz::SilentTones tones;
     static fuzz::QuietBoxes boxes;
-    static ToolsState state;
+    static SolarToday today;
     static MessageBoxes messageBoxes;
-    static CalendarTools calendar(state, messageBoxes);
+    static CalendarTools calendar(today, messageBoxes);
 
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -48,7 +48,7 @@ TTools::TTools(const QString& programDir)
     : SettingsTools(), MessageBoxes(), WaitBoxes(), CalendarTools(m_toolsState, *this),
       DbTools(m_toolsState, m_toolsState, m_toolsState, m_toolsState, m_toolsState, m_toolsState,
               *this, *m_messageBoard, m_customerChooser),
-      SystemTools(m_toolsState), FormTemplates(m_toolsState), Prompts(m_toolsState, *this, *this),
+      SystemTools(), FormTemplates(m_toolsState), Prompts(m_toolsState, *this, *this),
       DesktopTools(m_toolsState, *this, *m_messageBoard),
       SystemReports(m_toolsState, *m_messageBoard),
       DatePicking(*this, [] { return QDate::currentDate(); }), m_programDir(programDir)

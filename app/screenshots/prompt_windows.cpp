@@ -35,11 +35,11 @@ platform::PromptRequest requestOf(const std::function<void(toolkit::Prompts&)>& 
 {
     KeepingPresenter presenter;
     platform::setPromptPresenter(&presenter);
-    toolkit::ToolsState state;
-    state.ServerConnection = farm;
+    toolkit::ServerSlot slot;
+    slot.ServerConnection = farm;
     toolkit::MessageBoxes boxes;
     toolkit::SettingsTools settings;
-    toolkit::Prompts prompts(state, boxes, settings);
+    toolkit::Prompts prompts(slot, boxes, settings);
     ask(prompts);
     platform::setPromptPresenter(nullptr);
     return presenter.kept;

@@ -10,8 +10,8 @@ namespace {
 std::unique_ptr<QWidget> boardAfter(void (toolkit::SystemReports::*report)())
 {
     auto board = std::make_unique<toolkit::TMessageBoardForm>([] {});
-    toolkit::ToolsState state;
-    state.FarsiToday = QStringLiteral("1405/09/19");
+    toolkit::SolarToday today;
+    today.FarsiToday = QStringLiteral("1405/09/19");
     toolkit::SystemReports::Sources sources;
     sources.computer = [] {
         platform::ComputerFacts facts;
@@ -25,7 +25,7 @@ std::unique_ptr<QWidget> boardAfter(void (toolkit::SystemReports::*report)())
     };
     sources.screen = [] { return QSize(1366, 768); };
     sources.utcNow = [] { return QDateTime(QDate(2026, 7, 1), QTime(8, 15, 42), Qt::UTC); };
-    toolkit::SystemReports reports(state, *board, sources);
+    toolkit::SystemReports reports(today, *board, sources);
     (reports.*report)();
     return board;
 }

@@ -41,10 +41,10 @@ std::unique_ptr<QWidget> versionReport()
         "اضافه شد و گزارش ليست انتخاب دام ها با ستون هاي تازه هماهنگ شد', NULL), "
         "('DEFAULT', 'FarmName', N'گاوداري نمونه', NULL)"));
     query.ExecSQL();
-    toolkit::ToolsState state;
-    state.ServerConnection = &farm;
+    toolkit::ServerSlot slot;
+    slot.ServerConnection = &farm;
     toolkit::MessageBoxes boxes;
-    toolkit::InformationTable(state, boxes, *board).VersionShow();
+    toolkit::InformationTable(slot, boxes, *board).VersionShow();
     return board;
 }
 
@@ -80,9 +80,9 @@ std::unique_ptr<QWidget> templateForm()
                             {"TDBEdit~BodyEdit~00123",
                              QStringLiteral("TDBComboBox~BreedCombo~جرسي"),
                              "TDBRadioGroup~SexGroup~0", "TDBCheckBox~PregnantCheck~-1"});
-    toolkit::ToolsState state;
-    state.AppPath = program.path() + '/';
-    toolkit::FormTemplates(state).LoadDef(*form);
+    toolkit::ProgramPlace place;
+    place.AppPath = program.path() + '/';
+    toolkit::FormTemplates(place).LoadDef(*form);
     return form;
 }
 

@@ -26,9 +26,9 @@ struct Dates {
 // One date every stepDays days from the given day, in both calendars.
 Dates datesFrom(const QDate& first)
 {
-    toolkit::ToolsState state;
+    toolkit::SolarToday today;
     toolkit::MessageBoxes boxes;
-    toolkit::CalendarTools calendar(state, boxes);
+    toolkit::CalendarTools calendar(today, boxes);
     Dates dates;
     for (int i = 0; i < dateCount; ++i) {
         const QDate date = first.addDays(qint64{i} * stepDays);
@@ -53,9 +53,9 @@ const Dates& laterDates()
 
 class CalendarBench : public benchmark::Fixture {
 protected:
-    toolkit::ToolsState state;
+    toolkit::SolarToday today;
     toolkit::MessageBoxes boxes;
-    toolkit::CalendarTools calendar{state, boxes};
+    toolkit::CalendarTools calendar{today, boxes};
 };
 
 BENCHMARK_F(CalendarBench, ToFarsiDateInFormulaWindow)(benchmark::State& run)

@@ -55,7 +55,7 @@ struct ToolsState : ServerSlot,
                     VersionCode,
                     TemplateFlag,
                     SolarToday {
-    QRect DeskSize; ///< the desktop work area, in pixels; no concern uses it
+    QRect DeskSize; ///< the desktop work area, in pixels; read by forms, by no concern
 };
 
 } // namespace toolkit

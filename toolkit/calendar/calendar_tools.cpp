@@ -96,8 +96,8 @@ QString formulaText(const GregorianFields& g)
 
 } // namespace
 
-CalendarTools::CalendarTools(ToolsState& state, MessageBoxes& boxes)
-    : m_state(state), m_boxes(boxes)
+CalendarTools::CalendarTools(SolarToday& today, MessageBoxes& boxes)
+    : m_today(today), m_boxes(boxes)
 {
 }
 
@@ -155,12 +155,12 @@ QString CalendarTools::ConvertDateFormat(const QString& St, const QString& OldFo
 void CalendarTools::computeFarsiToday(const QDate& today)
 {
     // Written with "/" whatever the system's date separator, which the conversion would not read.
-    m_state.FarsiToday = ToFarsiDate(today.toString(QStringLiteral("dd/MM/yyyy"))).left(10);
+    m_today.FarsiToday = ToFarsiDate(today.toString(QStringLiteral("dd/MM/yyyy"))).left(10);
 }
 
 QString CalendarTools::FarsiToday() const
 {
-    return m_state.FarsiToday;
+    return m_today.FarsiToday;
 }
 
 bool CalendarTools::IsKabise(int Sal) const

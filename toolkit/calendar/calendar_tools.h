@@ -8,7 +8,7 @@
 namespace toolkit {
 
 class MessageBoxes;
-struct ToolsState;
+struct SolarToday;
 
 /// The toolkit's Persian solar dates: conversion to and from Gregorian date texts, typed date
 /// and time entry, date and time arithmetic, and the small number helpers that arithmetic uses.
@@ -19,7 +19,7 @@ struct ToolsState;
 /// raises ConversionError.
 class CalendarTools {
 public:
-    CalendarTools(ToolsState& state, MessageBoxes& boxes);
+    CalendarTools(SolarToday& today, MessageBoxes& boxes);
 
     // Conversion
 
@@ -35,7 +35,7 @@ public:
     QString ConvertDateFormat(const QString& St, const QString& OldFormat,
                               const QString& NewFormat) const;
     /// Computes today's solar date from today's Gregorian date, whatever the system's date
-    /// separator, and keeps it in the toolkit state; called once when the toolkit is created.
+    /// separator, and keeps it in the shared SolarToday; called once when the toolkit is created.
     void computeFarsiToday(const QDate& today);
     /// Today's solar date as computed at start-up.
     QString FarsiToday() const;
@@ -99,7 +99,7 @@ public:
     bool IsValidNum(const QString& St) const;
 
 private:
-    ToolsState& m_state;
+    SolarToday& m_today;
     MessageBoxes& m_boxes;
 };
 

@@ -108,8 +108,8 @@ void closeForm(QWidget* form)
 
 } // namespace
 
-Prompts::Prompts(ToolsState& state, MessageBoxes& boxes, SettingsTools& settings)
-    : m_state(state), m_boxes(boxes), m_settings(settings)
+Prompts::Prompts(const ServerSlot& slot, MessageBoxes& boxes, SettingsTools& settings)
+    : m_slot(slot), m_boxes(boxes), m_settings(settings)
 {
 }
 
@@ -149,7 +149,7 @@ bool Prompts::SelectFromList(const QString& APrompt, const QString& InCommand, Q
 {
     QStringList entries{QStringLiteral(" ")};
     try {
-        db::Query query(serverConnection(m_state));
+        db::Query query(serverConnection(m_slot));
         query.Close();
         query.clearSQL();
         query.addSQL(InCommand);

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace toolkit {
 
-struct ToolsState;
+struct ServerSlot;
 class MessageBoxes;
 class SettingsTools;
 
@@ -19,7 +19,7 @@ class SettingsTools;
 /// prompt again, as it was left, until the user gives an acceptable one or cancels.
 class Prompts {
 public:
-    Prompts(ToolsState& state, MessageBoxes& boxes, SettingsTools& settings);
+    Prompts(const ServerSlot& slot, MessageBoxes& boxes, SettingsTools& settings);
 
     /// A line on the Persian keyboard, at most 255 characters; refuses a blank one.
     bool InQuery(const QString& APrompt, QString& Value);
@@ -45,7 +45,7 @@ public:
     static void SetKeyActivateJustClose(QWidget* Sender, quint16& Key, Qt::KeyboardModifiers Shift);
 
 private:
-    ToolsState& m_state;
+    const ServerSlot& m_slot;
     MessageBoxes& m_boxes;
     SettingsTools& m_settings;
 };

@@ -29,9 +29,9 @@ QString subkey(const QString& key, const QString& section)
 
 } // namespace
 
-DesktopTools::DesktopTools(ToolsState& state, MessageBoxes& boxes, MessageBoard& board,
+DesktopTools::DesktopTools(const VersionCode& version, MessageBoxes& boxes, MessageBoard& board,
                            platform::DesktopServices services)
-    : m_state(state), m_boxes(boxes), m_board(board), m_services(std::move(services))
+    : m_version(version), m_boxes(boxes), m_board(board), m_services(std::move(services))
 {
 }
 
@@ -108,8 +108,8 @@ QString DesktopTools::GetFileAssociate(const QString& Ext)
 
 void DesktopTools::SetFileAssociate(const QString& Ext, const QString& FileType)
 {
-    const bool machine = m_state.WinVer == kMachineAssociationVersion;
-    if (!machine && m_state.WinVer < kMachineAssociationVersion) {
+    const bool machine = m_version.WinVer == kMachineAssociationVersion;
+    if (!machine && m_version.WinVer < kMachineAssociationVersion) {
         m_boxes.ShowMsg(QStringLiteral("عدم ثبت پسوندها"));
         return;
     }

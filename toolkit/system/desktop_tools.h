@@ -16,7 +16,7 @@ class MessageBoxes;
 /// platform::RegistryError or platform::Error unless an operation says otherwise.
 class DesktopTools {
 public:
-    DesktopTools(ToolsState& state, MessageBoxes& boxes, MessageBoard& board,
+    DesktopTools(const VersionCode& version, MessageBoxes& boxes, MessageBoard& board,
                  platform::DesktopServices services = platform::xdgDesktopServices());
 
     /// The value Item of the subkey Section of Key (Section empty: of Key itself); DefValue when
@@ -54,7 +54,7 @@ public:
     void SetFileAssociate(const QString& Ext, const QString& FileType);
 
 private:
-    ToolsState& m_state;
+    const VersionCode& m_version;
     MessageBoxes& m_boxes;
     MessageBoard& m_board;
     platform::DesktopServices m_services;

@@ -36,8 +36,8 @@ SystemReports::Sources withDefaults(SystemReports::Sources sources)
 
 } // namespace
 
-SystemReports::SystemReports(ToolsState& state, MessageBoard& board, Sources sources)
-    : m_state(state), m_board(board), m_sources(withDefaults(std::move(sources)))
+SystemReports::SystemReports(const SolarToday& today, MessageBoard& board, Sources sources)
+    : m_today(today), m_board(board), m_sources(withDefaults(std::move(sources)))
 {
 }
 
@@ -52,7 +52,7 @@ void SystemReports::GetSystemPeroperties()
     const QSize screen = m_sources.screen();
     const platform::ProcessFormats& formats = platform::processFormats();
     m_board.StartRecording(false, QStringLiteral("گزارش مشخصات كامپيوتر"));
-    m_board.PostThisMessage(QStringLiteral("گزارش سيستم"), m_state.FarsiToday);
+    m_board.PostThisMessage(QStringLiteral("گزارش سيستم"), m_today.FarsiToday);
     m_board.PostThisMessage(QStringLiteral("ارتفاع صفحه نمايش"), QString::number(screen.height()));
     m_board.PostThisMessage(QStringLiteral("عرض صفحه نمايش"), QString::number(screen.width()));
     m_board.PostThisMessage(QStringLiteral("HDD Serial"), facts.volumeSerial

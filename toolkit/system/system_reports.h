@@ -28,7 +28,7 @@ public:
         std::function<QDateTime()> utcNow;
     };
 
-    SystemReports(ToolsState& state, MessageBoard& board, Sources sources = {});
+    SystemReports(const SolarToday& today, MessageBoard& board, Sources sources = {});
 
     /// The program's version, four numbers joined by "." (the build's project version).
     QString GetVersion() const;
@@ -43,7 +43,7 @@ public:
     void SetStringList(std::unique_ptr<QStringList>& StLName);
 
 private:
-    ToolsState& m_state;
+    const SolarToday& m_today;
     MessageBoard& m_board;
     Sources m_sources;
 };

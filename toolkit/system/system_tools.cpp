@@ -6,8 +6,6 @@
 
 namespace toolkit {
 
-SystemTools::SystemTools(ToolsState& state) : m_state(state) {}
-
 QString SystemTools::GetWinVersion() const
 {
     return windowsVersionCode(platform::systemVersion());

@@ -111,11 +111,11 @@ QList<QWidget*> ownedComponents(QWidget& form)
     return components;
 }
 
-FormTemplates::FormTemplates(ToolsState& state) : m_state(state) {}
+FormTemplates::FormTemplates(const ProgramPlace& place) : m_place(place) {}
 
 QString FormTemplates::templateFile(const QWidget& form) const
 {
-    const QString folder = findFolderIgnoringCase(m_state.AppPath, kFolder);
+    const QString folder = findFolderIgnoringCase(m_place.AppPath, kFolder);
     if (folder.isEmpty() || form.objectName().isEmpty())
         return QString();
     return findFileIgnoringCase(folder, form.objectName() + kExtension);
@@ -123,10 +123,10 @@ QString FormTemplates::templateFile(const QWidget& form) const
 
 void FormTemplates::SaveTempleateForDef(QWidget& Sender)
 {
-    const QString folder = findFolderIgnoringCase(m_state.AppPath, kFolder);
+    const QString folder = findFolderIgnoringCase(m_place.AppPath, kFolder);
     if (folder.isEmpty())
         throw platform::Error(QStringLiteral("The folder %1 for form templates does not exist.")
-                                  .arg(m_state.AppPath + kFolder));
+                                  .arg(m_place.AppPath + kFolder));
     const QString name = kStarterPrefix + Sender.objectName() + kExtension;
     QString file = findFileIgnoringCase(folder, name);
     if (file.isEmpty())

@@ -7,7 +7,7 @@ class QWidget;
 
 namespace toolkit {
 
-struct ToolsState;
+struct ProgramPlace;
 
 /// Form templates: what a data-entry form's controls last held, kept in the text file
 /// "ini/NAME.Ini" of the program folder (NAME: the form's object name), one line a control:
@@ -21,7 +21,7 @@ struct ToolsState;
 /// line is applied only when its control is of the kind its class names.
 class FormTemplates {
 public:
-    explicit FormTemplates(ToolsState& state);
+    explicit FormTemplates(const ProgramPlace& place);
 
     /// Writes the starter file "ini/1NAME.Ini": one line "class~name~ " per owned component.
     /// platform::Error when the folder "ini" is missing or the file cannot be written.
@@ -39,7 +39,7 @@ private:
     /// either is missing or the form has no name.
     QString templateFile(const QWidget& form) const;
 
-    ToolsState& m_state;
+    const ProgramPlace& m_place;
 };
 
 /// The components a form owns: its named widgets in the order of its object tree (depth

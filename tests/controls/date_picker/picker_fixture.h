@@ -103,9 +103,9 @@ protected:
     testing_support::RecordingTones tones;
     testing_support::ScriptedBoxPresenter boxes;
     controls::QtDatePickerPresenter presenter;
-    toolkit::ToolsState state;
+    toolkit::SolarToday solarToday;
     toolkit::MessageBoxes messageBoxes;
-    toolkit::CalendarTools calendar{state, messageBoxes};
+    toolkit::CalendarTools calendar{solarToday, messageBoxes};
     toolkit::DatePicking picking{calendar, [] { return fixtureToday(); }};
     QLineEdit edit;
 };

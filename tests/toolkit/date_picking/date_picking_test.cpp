@@ -29,9 +29,9 @@ protected:
     testing_support::RecordingTones tones;
     testing_support::ScriptedBoxPresenter boxes;
     testing_support::ScriptedDatePicker picker;
-    toolkit::ToolsState state;
+    toolkit::SolarToday solarToday;
     toolkit::MessageBoxes messageBoxes;
-    toolkit::CalendarTools calendar{state, messageBoxes};
+    toolkit::CalendarTools calendar{solarToday, messageBoxes};
     QDate today{2024, 6, 15};
     toolkit::DatePicking picking{calendar, [this] { return today; }};
     QLineEdit edit;

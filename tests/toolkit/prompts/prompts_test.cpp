@@ -285,10 +285,10 @@ TEST_F(PromptsTest, EndRequestedWhileARefusedPromptIsShownAgain)
 
 TEST(PromptSeam, WithoutAPresenterAPromptRaisesInsteadOfHanging)
 {
-    toolkit::ToolsState state;
+    toolkit::ServerSlot noConnection;
     toolkit::MessageBoxes boxes;
     toolkit::SettingsTools settings;
-    toolkit::Prompts prompts(state, boxes, settings);
+    toolkit::Prompts prompts(noConnection, boxes, settings);
     QString value;
     EXPECT_THROW(prompts.InQuery(prompt, value), platform::Error);
 }

@@ -89,8 +89,7 @@ protected:
         return program;
     }
 
-    toolkit::ToolsState m_state;
-    toolkit::SystemTools m_tools{m_state};
+    toolkit::SystemTools m_tools;
 
 private:
     QTemporaryDir m_dir;
