@@ -13,11 +13,11 @@ constexpr int kReturnedValueSlots = 50;
 constexpr int kVersionCodeLength = 3;
 } // namespace
 
-ServerConnectionLoan::ServerConnectionLoan(db::Connection*& slot, db::Connection& lent,
+ServerConnectionLoan::ServerConnectionLoan(ServerSlot& slot, db::Connection& lent,
                                            db::Connection& own)
     : m_slot(&slot), m_own(&own)
 {
-    slot = &lent;
+    slot.ServerConnection = &lent;
 }
 
 ServerConnectionLoan::ServerConnectionLoan(ServerConnectionLoan&& other) noexcept
@@ -28,7 +28,7 @@ ServerConnectionLoan::ServerConnectionLoan(ServerConnectionLoan&& other) noexcep
 ServerConnectionLoan::~ServerConnectionLoan()
 {
     if (m_slot)
-        *m_slot = m_own;
+        m_slot->ServerConnection = m_own;
 }
 
 ToolsParts::ToolsParts()
@@ -58,7 +58,7 @@ TTools::TTools(const QString& programDir)
 
 ServerConnectionLoan TTools::LendServerConnection(db::Connection& farm)
 {
-    return ServerConnectionLoan(m_toolsState.ServerConnection, farm, m_toolkitConnection);
+    return ServerConnectionLoan(m_toolsState, farm, m_toolkitConnection);
 }
 
 void TTools::FormCreate(const QDate& today)

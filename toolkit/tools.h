@@ -33,7 +33,7 @@ namespace toolkit {
 /// borrower keeps the loan no longer than the connection it lent.
 class [[nodiscard]] ServerConnectionLoan {
 public:
-    ServerConnectionLoan(db::Connection*& slot, db::Connection& lent, db::Connection& own);
+    ServerConnectionLoan(ServerSlot& slot, db::Connection& lent, db::Connection& own);
     ServerConnectionLoan(ServerConnectionLoan&& other) noexcept;
     ServerConnectionLoan(const ServerConnectionLoan&) = delete;
     ServerConnectionLoan& operator=(const ServerConnectionLoan&) = delete;
@@ -41,7 +41,7 @@ public:
     ~ServerConnectionLoan();
 
 private:
-    db::Connection** m_slot; ///< null once moved from
+    ServerSlot* m_slot; ///< null once moved from
     db::Connection* m_own;
 };
 
