@@ -3,6 +3,7 @@
 #include "dataaccess/base/connection_settings.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <memory>
 #include <optional>
@@ -64,6 +65,16 @@ public:
     /// Where the database stands now, so that a reader can tell whether anything changed since
     /// it last read; nullopt when the engine cannot tell (then every read must be done again).
     virtual std::optional<ChangeStamp> changeStamp() { return std::nullopt; }
+
+    /// An expression that reads, for one row, an integer digest of the values of `columns`
+    /// (names as a table has them): the same values give the same digest within this process,
+    /// changed values almost certainly another. A reader that kept the digests of the rows it
+    /// read can then read again only the rows that changed. nullopt when the engine has none.
+    virtual std::optional<QString> rowDigestExpression(const QStringList& columns) const
+    {
+        Q_UNUSED(columns);
+        return std::nullopt;
+    }
 };
 
 } // namespace db

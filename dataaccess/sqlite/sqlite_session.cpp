@@ -2,6 +2,7 @@
 
 #include "dataaccess/base/db_error.h"
 #include "dataaccess/sqlite/column_types.h"
+#include "dataaccess/sqlite/row_digest.h"
 #include "dataaccess/sqlite/sqlite_catalogue.h"
 #include "dataaccess/sqlite/tsql_translator.h"
 
@@ -105,9 +106,13 @@ QString stepError(sqlite3* db, int rc)
 /// The busy timeout and the tries share one wait of kBusyTimeoutMs.
 int step(sqlite3* db, sqlite3_stmt* stmt, bool first)
 {
+    if (!first)
+        return sqlite3_step(stmt);
     const QDeadlineTimer deadline(kBusyTimeoutMs);
     int rc = sqlite3_step(stmt);
-    while (first && (rc & 0xff) == SQLITE_BUSY && sqlite3_get_autocommit(db)) {
+    if ((rc & 0xff) != SQLITE_BUSY)
+        return rc;
+    while ((rc & 0xff) == SQLITE_BUSY && sqlite3_get_autocommit(db)) {
         const qint64 left = deadline.remainingTime(); // [0, kBusyTimeoutMs]
         if (left <= kRetryPauseMs)
             break;
@@ -321,6 +326,13 @@ std::optional<ChangeStamp> SqliteSession::changeStamp()
     return ChangeStamp{*data, sqlite3_total_changes64(m_db), *schema};
 }
 
+std::optional<QString> SqliteSession::rowDigestExpression(const QStringList& columns) const
+{
+    if (columns.isEmpty() || columns.size() > sqlite3_limit(m_db, SQLITE_LIMIT_FUNCTION_ARG, -1))
+        return std::nullopt;
+    return rowDigestCall(columns);
+}
+
 std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings)
 {
     const QString folder = embeddedServerFolder(settings.Server);
@@ -339,7 +351,8 @@ std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings)
         throw DbError(QStringLiteral("Cannot open database \"%1\": there is no file %1.db on the "
                                      "embedded server %2.")
                           .arg(name, folder));
-    int flags = SQLITE_OPEN_READWRITE;
+    // A session is used by one thread at a time: the engine need not lock it on every call.
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     if (file.isEmpty()) {
         file = QStringLiteral(":memory:"); // master without a file of its own
         flags |= SQLITE_OPEN_MEMORY;
@@ -358,6 +371,7 @@ std::unique_ptr<EngineSession> openSession(const ConnectionSettings& settings)
         // Readers and the one writer of a farm do not block each other.
         executeScript(db, QStringLiteral("PRAGMA journal_mode=WAL;"));
         installCatalogue(db, name);
+        installRowDigest(db);
     } catch (const DbError& error) {
         throw DbError(QStringLiteral("Cannot open database \"%1\": %2").arg(name, error.message()));
     }

@@ -31,6 +31,8 @@ public:
     /// SQLite's data version (moved by other connections' commits), this connection's own count
     /// of changed rows and the schema version.
     std::optional<ChangeStamp> changeStamp() override;
+    /// row_digest over the columns; nullopt beyond the number of arguments a function takes.
+    std::optional<QString> rowDigestExpression(const QStringList& columns) const override;
 
 private:
     std::unique_ptr<Cursor> run(const QString& sql, const std::vector<QVariant>& params,

@@ -228,6 +228,37 @@ TEST(TwoWorkstations, WorkSideBySide)
     EXPECT_EQ(list.FieldByName(QStringLiteral("Serial")).AsString(), QStringLiteral("گاو"));
 }
 
+// A row's digest tells values apart by kind, length and bytes, and gives equal values one digest.
+TEST_F(Catalogue, RowDigestTellsValuesApart)
+{
+    const auto sameDigest = [this](const QString& a, const QString& b) {
+        return scalar(*connection,
+                      QStringLiteral("SELECT CASE WHEN row_digest(%1) = row_digest(%2) THEN 1 "
+                                     "ELSE 0 END")
+                          .arg(a, b)) == u"1";
+    };
+    struct Pair {
+        QString a, b;
+    };
+    for (const Pair& apart : {
+             Pair{QStringLiteral("NULL"), QStringLiteral("''")},
+             Pair{QStringLiteral("''"), QStringLiteral("0")},
+             Pair{QStringLiteral("1"), QStringLiteral("1.0")},
+             Pair{QStringLiteral("'1'"), QStringLiteral("1")},
+             Pair{QStringLiteral("'a'"), QStringLiteral("CAST('a' AS varbinary(1))")},
+             Pair{QStringLiteral("'ab', 'c'"), QStringLiteral("'a', 'bc'")},
+             Pair{QStringLiteral("NULL"), QStringLiteral("NULL, NULL")},
+             Pair{QStringLiteral("N'شير'"), QStringLiteral("N'شیر'")},
+             Pair{QStringLiteral("'abcdefghi1'"), QStringLiteral("'abcdefghi2'")},
+             Pair{QStringLiteral("'x', 1"), QStringLiteral("1, 'x'")},
+         })
+        EXPECT_FALSE(sameDigest(apart.a, apart.b))
+            << apart.a.toStdString() << " | " << apart.b.toStdString();
+    for (const QString& same : {QStringLiteral("NULL"), QStringLiteral("N'تزريق GnRH', 7, 2.5"),
+                                QStringLiteral("'0012'")})
+        EXPECT_TRUE(sameDigest(same, same)) << same.toStdString();
+}
+
 TEST(PersianText, RoundTripsInEveryColumnTypeAndParameter)
 {
     EmbeddedServer server;
