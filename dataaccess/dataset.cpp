@@ -182,6 +182,31 @@ void Dataset::setRows(std::vector<std::vector<QVariant>> rows, int current, bool
     emit currentRowChanged(m_current);
 }
 
+void Dataset::replaceRows(int first, int removed, std::vector<std::vector<QVariant>> inserted,
+                          int current)
+{
+    const int added = static_cast<int>(inserted.size());
+    const bool changes = removed > 0 || added > 0;
+    if (changes)
+        emit rowsAboutToBeReplaced(first, removed, added);
+    const int common = std::min(removed, added);
+    const auto at = m_rows.begin() + first;
+    std::move(inserted.begin(), inserted.begin() + common, at);
+    if (removed > common)
+        m_rows.erase(at + common, at + removed);
+    else
+        m_rows.insert(at + common, std::make_move_iterator(inserted.begin() + common),
+                      std::make_move_iterator(inserted.end()));
+    m_buffer.clear();
+    m_assigned.clear();
+    m_current = m_rows.empty() ? -1 : std::clamp(current, 0, RecordCount() - 1);
+    m_eof = m_rows.empty();
+    setState(DatasetState::Browse);
+    if (changes)
+        emit rowsReplaced(first, removed, added);
+    emit currentRowChanged(m_current);
+}
+
 void Dataset::setState(DatasetState state)
 {
     if (state == m_state)

@@ -82,6 +82,10 @@ protected:
     /// Replaces the rows, keeping the fields; `inPlace` tells the rows that changed rather than
     /// announcing new content.
     void setRows(std::vector<std::vector<QVariant>> rows, int current, bool inPlace = false);
+    /// Replaces rows [first, first + removed) with `inserted`, keeping the fields and the rows
+    /// around them, and makes `current` the current row. A pending insert or edit is dropped.
+    void replaceRows(int first, int removed, std::vector<std::vector<QVariant>> inserted,
+                     int current);
     void setState(DatasetState state);
     std::vector<std::vector<QVariant>>& rows() { return m_rows; }
     const std::vector<std::vector<QVariant>>& rows() const { return m_rows; }

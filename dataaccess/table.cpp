@@ -6,15 +6,25 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <iterator>
 
 namespace db {
 
 namespace {
 
+/// More changed rows than this are read with all the others rather than picked out.
+constexpr std::size_t kMostRowsReadApart = 256;
+
 /// True when a value, read as text, equals `text` exactly; null equals nothing.
 bool matches(const QVariant& value, const QString& text)
 {
     return value.isValid() && !value.isNull() && textOf(value) == text;
+}
+
+/// The values of a fetched row, which begins with `skip` values of its own.
+std::vector<QVariant> valuesOf(std::vector<QVariant>& row, int skip)
+{
+    return {std::make_move_iterator(row.begin() + skip), std::make_move_iterator(row.end())};
 }
 
 } // namespace
@@ -35,7 +45,7 @@ void Table::Open()
     if (Active())
         return;
     try {
-        read(QVariant(), 0);
+        readAll(QVariant(), 0);
     } catch (...) {
         Close();
         throw;
@@ -51,57 +61,195 @@ void Table::Refresh()
     if (State() == DatasetState::Browse && m_readStamp && connection() != nullptr &&
         connection()->session().changeStamp() == m_readStamp)
         return;
-    read(currentIdentity(), currentRow());
+    readAgain(currentIdentity(), currentRow());
 }
 
-QString Table::selectStatement(const QString& identity) const
+void Table::readAgain(const QVariant& keepIdentity, int keepRow)
 {
-    return QStringLiteral("SELECT %1, * FROM %2")
-        .arg(identity, sql::bracketQualifiedName(m_tableName));
+    if (!readChanges(keepIdentity, keepRow))
+        readAll(keepIdentity, keepRow);
 }
 
-void Table::read(const QVariant& keepIdentity, int keepRow)
+void Table::readAll(const QVariant& keepIdentity, int keepRow)
 {
     if (connection() == nullptr)
         throw DbError(QStringLiteral("The table's connection no longer exists."));
     EngineSession& session = connection()->session();
-    m_identityExpression = session.rowIdentityExpression();
+    const QString identity = session.rowIdentityExpression();
+    // Once the fields are known, each row's digest is read with it, so that the next read can
+    // pick out the rows that changed.
+    const QStringList digestColumns = fieldNames();
+    const std::optional<QString> digest =
+        Active() ? session.rowDigestExpression(digestColumns) : std::nullopt;
     // Taken before the rows: a change that lands during the read is read again next time.
-    m_readStamp = session.changeStamp();
-    std::unique_ptr<Cursor> cursor = run(selectStatement(m_identityExpression), {});
+    const std::optional<ChangeStamp> stamp = session.changeStamp();
+    const QString table = sql::bracketQualifiedName(m_tableName);
+    std::unique_ptr<Cursor> cursor =
+        run(digest ? QStringLiteral("SELECT %1, %2, * FROM %3").arg(identity, *digest, table)
+                   : QStringLiteral("SELECT %1, * FROM %2").arg(identity, table),
+            {});
     if (!cursor)
         throw DbError(QStringLiteral("The table %1 returned no rows to open.").arg(m_tableName));
-    std::vector<std::vector<QVariant>> rows;
-    std::vector<QVariant> row;
-    while (cursor->fetch(row))
-        rows.push_back(row);
-    std::vector<ColumnInfo> columns = cursor->columns();
-    columns.erase(columns.begin()); // the row identity
-    m_allRows = std::move(rows);
-    applyFilter(columns, keepIdentity, keepRow);
-}
-
-void Table::applyFilter(const std::vector<ColumnInfo>& columns, const QVariant& keepIdentity,
-                        int keepRow)
-{
+    const int skip = digest ? 2 : 1;
+    const std::vector<ColumnInfo> columns(cursor->columns().begin() + skip,
+                                          cursor->columns().end());
     const std::vector<Condition> conditions = parseFilter(columns);
-    m_shown.clear();
+    std::vector<RowMark> marks;
     std::vector<std::vector<QVariant>> shown;
     int current = keepRow;
-    for (int i = 0; i < static_cast<int>(m_allRows.size()); ++i) {
-        const std::vector<QVariant>& row = m_allRows[i];
-        const bool passes =
-            std::all_of(conditions.begin(), conditions.end(), [&row](const Condition& condition) {
-                return matches(row[condition.field + 1], condition.text);
-            });
-        if (!passes)
-            continue;
-        if (keepIdentity.isValid() && row.front() == keepIdentity)
-            current = static_cast<int>(m_shown.size());
-        m_shown.push_back(i);
-        shown.emplace_back(row.begin() + 1, row.end());
+    std::vector<QVariant> row;
+    while (cursor->fetch(row)) {
+        RowMark mark{std::move(row[0]), digest ? row[1].toLongLong() : 0, false};
+        mark.shown = std::all_of(conditions.begin(), conditions.end(),
+                                 [&row, skip](const Condition& condition) {
+                                     return matches(row[condition.field + skip], condition.text);
+                                 });
+        if (mark.shown) {
+            if (keepIdentity.isValid() && mark.identity == keepIdentity)
+                current = static_cast<int>(shown.size());
+            shown.push_back(valuesOf(row, skip));
+        }
+        marks.push_back(std::move(mark));
     }
+    m_identityExpression = identity;
+    m_readStamp = stamp;
+    // A column added or dropped since the fields were known: the digests do not cover the row
+    // as it now is, and the next read makes new ones.
+    QStringList readColumns;
+    for (const ColumnInfo& column : columns)
+        readColumns.append(column.name);
+    m_digestExpression = digest && readColumns == digestColumns ? *digest : QString();
+    m_marks = std::move(marks);
+    markShown();
     setResult(columns, std::move(shown), current);
+}
+
+bool Table::readChanges(const QVariant& keepIdentity, int keepRow)
+{
+    if (m_digestExpression.isEmpty() || State() != DatasetState::Browse || !m_readStamp ||
+        connection() == nullptr)
+        return false;
+    const std::optional<ChangeStamp> stamp = connection()->session().changeStamp();
+    if (!stamp || stamp->schemaVersion != m_readStamp->schemaVersion)
+        return false;
+    std::vector<RowMark> now;
+    now.reserve(m_marks.size() + 1);
+    {
+        std::unique_ptr<Cursor> cursor = run(QStringLiteral("SELECT %1, %2 FROM %3")
+                                                 .arg(m_identityExpression, m_digestExpression,
+                                                      sql::bracketQualifiedName(m_tableName)),
+                                             {});
+        if (!cursor)
+            return false;
+        std::vector<QVariant> row;
+        while (cursor->fetch(row))
+            now.push_back({std::move(row[0]), row[1].toLongLong(), false});
+    }
+
+    // The run that changed: the rows before it and the `kept` rows after it have the same
+    // identities and values as when last read.
+    const auto same = [](const RowMark& a, const RowMark& b) {
+        return a.digest == b.digest && a.identity == b.identity;
+    };
+    const std::size_t shorter = std::min(m_marks.size(), now.size());
+    std::size_t first = 0;
+    while (first < shorter && same(m_marks[first], now[first]))
+        ++first;
+    std::size_t kept = 0;
+    while (kept < shorter - first &&
+           same(m_marks[m_marks.size() - 1 - kept], now[now.size() - 1 - kept]))
+        ++kept;
+    const std::size_t oldEnd = m_marks.size() - kept;
+    const std::size_t newEnd = now.size() - kept;
+    if (newEnd - first > kMostRowsReadApart)
+        return false;
+    std::vector<std::vector<QVariant>> values(newEnd - first);
+    if (!values.empty() && !readRows(now, first, newEnd, values))
+        return false;
+
+    const std::vector<Condition> conditions = parseFilter(columns());
+    for (std::size_t i = 0; i < first; ++i)
+        now[i].shown = m_marks[i].shown;
+    for (std::size_t i = 0; i < kept; ++i)
+        now[newEnd + i].shown = m_marks[oldEnd + i].shown;
+    const int shownBefore = static_cast<int>(
+        std::lower_bound(m_shown.begin(), m_shown.end(), int(first)) - m_shown.begin());
+    const int shownRemoved =
+        static_cast<int>(std::lower_bound(m_shown.begin(), m_shown.end(), int(oldEnd)) -
+                         m_shown.begin()) -
+        shownBefore;
+    std::vector<std::vector<QVariant>> inserted;
+    int current = keepRow;
+    for (std::size_t i = first; i < newEnd; ++i) {
+        std::vector<QVariant>& row = values[i - first];
+        now[i].shown =
+            std::all_of(conditions.begin(), conditions.end(), [&row](const Condition& condition) {
+                return matches(row[condition.field], condition.text);
+            });
+        if (!now[i].shown)
+            continue;
+        if (keepIdentity.isValid() && now[i].identity == keepIdentity)
+            current = shownBefore + static_cast<int>(inserted.size());
+        inserted.push_back(std::move(row));
+    }
+    // The row to keep, unchanged before or after the run, keeps its place among its neighbours.
+    const int at = currentRow();
+    if (keepIdentity.isValid() && at >= 0 && m_marks[m_shown[at]].identity == keepIdentity) {
+        if (at < shownBefore)
+            current = at;
+        else if (at >= shownBefore + shownRemoved)
+            current = at - shownRemoved + static_cast<int>(inserted.size());
+    }
+    m_readStamp = stamp;
+    m_marks = std::move(now);
+    markShown();
+    replaceRows(shownBefore, shownRemoved, std::move(inserted), current);
+    return true;
+}
+
+bool Table::readRows(const std::vector<RowMark>& marks, std::size_t first, std::size_t end,
+                     std::vector<std::vector<QVariant>>& values)
+{
+    std::vector<QVariant> identities;
+    identities.reserve(end - first);
+    for (std::size_t i = first; i < end; ++i)
+        identities.push_back(marks[i].identity);
+    const QString markers = QStringList(static_cast<int>(identities.size()), QStringLiteral("?"))
+                                .join(QStringLiteral(", "));
+    std::unique_ptr<Cursor> cursor = run(QStringLiteral("SELECT %1, %2, * FROM %3 WHERE %1 IN (%4)")
+                                             .arg(m_identityExpression, m_digestExpression,
+                                                  sql::bracketQualifiedName(m_tableName), markers),
+                                         identities);
+    if (!cursor || cursor->columns().size() != columns().size() + 2)
+        return false;
+    std::vector<QVariant> row;
+    while (cursor->fetch(row)) {
+        std::size_t i = first;
+        while (i < end && !(values[i - first].empty() && marks[i].identity == row[0]))
+            ++i;
+        if (i == end || marks[i].digest != row[1].toLongLong())
+            return false;
+        values[i - first] = valuesOf(row, 2);
+    }
+    return std::none_of(values.begin(), values.end(),
+                        [](const std::vector<QVariant>& read) { return read.empty(); });
+}
+
+void Table::markShown()
+{
+    m_shown.clear();
+    for (int i = 0; i < static_cast<int>(m_marks.size()); ++i) {
+        if (m_marks[i].shown)
+            m_shown.push_back(i);
+    }
+}
+
+QStringList Table::fieldNames() const
+{
+    QStringList names;
+    for (const ColumnInfo& column : columns())
+        names.append(column.name);
+    return names;
 }
 
 std::vector<Table::Condition> Table::parseFilter(const std::vector<ColumnInfo>& columns) const
@@ -172,7 +320,7 @@ void Table::setFilter(const QString& filter)
 {
     m_filter = filter;
     if (Active() && m_filtered)
-        applyFilter(columns(), currentIdentity(), currentRow());
+        readAll(currentIdentity(), currentRow());
 }
 
 void Table::setFiltered(bool filtered)
@@ -181,14 +329,14 @@ void Table::setFiltered(bool filtered)
         return;
     m_filtered = filtered;
     if (Active())
-        applyFilter(columns(), currentIdentity(), currentRow());
+        readAll(currentIdentity(), currentRow());
 }
 
 QVariant Table::currentIdentity() const
 {
     if (currentRow() < 0)
         return QVariant();
-    return m_allRows[m_shown[currentRow()]].front();
+    return m_marks[m_shown[currentRow()]].identity;
 }
 
 bool Table::Locate(const QString& fields, const QVariantList& values)
@@ -259,7 +407,7 @@ void Table::Post()
         run(statement, values);
         const QVariant identity = connection()->session().lastInsertedRowIdentity();
         setState(DatasetState::Browse);
-        read(identity, RecordCount());
+        readAgain(identity, RecordCount());
         return;
     }
     if (!names.isEmpty()) {
@@ -275,7 +423,7 @@ void Table::Post()
     }
     const QVariant identity = currentIdentity();
     setState(DatasetState::Browse);
-    read(identity, currentRow());
+    readAgain(identity, currentRow());
 }
 
 void Table::Cancel()
@@ -299,22 +447,17 @@ void Table::Delete()
         throw DbError(
             QStringLiteral("The row to delete no longer exists in the table %1.").arg(m_tableName));
     const int row = currentRow();
-    const int gone = m_shown[row];
-    m_allRows.erase(m_allRows.begin() + gone);
-    std::vector<std::vector<QVariant>> shown = rows();
-    shown.erase(shown.begin() + row);
-    m_shown.erase(m_shown.begin() + row);
-    for (int& index : m_shown) {
-        if (index > gone)
-            --index;
-    }
-    setRows(std::move(shown), row);
+    m_marks.erase(m_marks.begin() + m_shown[row]);
+    markShown();
+    replaceRows(row, 1, {}, row);
 }
 
 void Table::connectionClosing()
 {
-    m_allRows.clear();
+    m_marks.clear();
     m_shown.clear();
+    m_digestExpression.clear();
+    m_readStamp.reset();
     Close();
 }
 

@@ -24,8 +24,10 @@ public:
 
     /// Reads all rows; the first becomes current. DbError on failure (closed afterwards).
     void Open();
-    /// Reads the rows again. The current row stays current while it still exists, otherwise
-    /// the row now at its place (or the last row) is. A pending insert or edit is dropped.
+    /// Reads the rows again when something was written since they were read; where the engine
+    /// can tell which rows changed, only those are read. The current row stays current while it
+    /// still exists, otherwise the row now at its place (or the last row) is. A pending insert
+    /// or edit is dropped.
     void Refresh();
 
     /// Searches from the first row for a row whose fields, named in `fields` separated by ";"
@@ -35,8 +37,9 @@ public:
     bool Locate(const QString& fields, const QVariantList& values);
 
     /// The row filter: conditions `Field = 'text'` or `Field = number`, joined by AND, compared
-    /// exactly as Locate compares. Takes effect while Filtered is on; an empty filter shows all.
-    /// A filter of any other form raises DbError when it takes effect.
+    /// exactly as Locate compares. Takes effect while Filtered is on, on the rows read again;
+    /// an empty filter shows all. A filter of any other form raises DbError when it takes
+    /// effect.
     void setFilter(const QString& filter);
     QString Filter() const { return m_filter; }
     void setFiltered(bool filtered);
@@ -66,12 +69,26 @@ private:
         int field;
         QString text;
     };
-    void read(const QVariant& keepIdentity, int keepRow);
-    void applyFilter(const std::vector<ColumnInfo>& columns, const QVariant& keepIdentity,
-                     int keepRow);
+    /// One row of the table as last read, shown or filtered out.
+    struct RowMark {
+        QVariant identity;
+        qint64 digest = 0; ///< of its values, when the marks have digests
+        bool shown = false;
+    };
+    /// Reads the rows after a change: only those that changed where the engine can tell which,
+    /// otherwise all of them.
+    void readAgain(const QVariant& keepIdentity, int keepRow);
+    void readAll(const QVariant& keepIdentity, int keepRow);
+    /// False, having changed nothing, when the rows that changed cannot be told or read apart.
+    bool readChanges(const QVariant& keepIdentity, int keepRow);
+    /// Reads the values of the rows [first, end) of `marks` into `values`, one row each. False
+    /// when one of them changed or went since `marks` was read.
+    bool readRows(const std::vector<RowMark>& marks, std::size_t first, std::size_t end,
+                  std::vector<std::vector<QVariant>>& values);
     std::vector<Condition> parseFilter(const std::vector<ColumnInfo>& columns) const;
+    void markShown();
     QVariant currentIdentity() const;
-    QString selectStatement(const QString& identity) const;
+    QStringList fieldNames() const;
 
     QString m_tableName;
     QString m_filter;
@@ -79,9 +96,11 @@ private:
     QString m_identityExpression;
     /// Where the database stood when the rows were read; nullopt when the engine cannot tell.
     std::optional<ChangeStamp> m_readStamp;
-    /// Every row read, its identity in front of its field values.
-    std::vector<std::vector<QVariant>> m_allRows;
-    /// For each shown row, its index in m_allRows.
+    /// The expression the marks' digests were read with; empty when they have none.
+    QString m_digestExpression;
+    /// Every row of the table as last read, in the order read.
+    std::vector<RowMark> m_marks;
+    /// For each row shown, its index in m_marks.
     std::vector<int> m_shown;
 };
 

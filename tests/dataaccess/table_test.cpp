@@ -223,6 +223,124 @@ TEST_F(TableTest, RefreshReadsAgainOnlyAfterAWrite)
     EXPECT_NO_THROW(table->FieldByName(QStringLiteral("Note"))) << "a new column is read";
 }
 
+/// Every value of every row a table shows, row by row.
+std::vector<QStringList> contents(const db::Table& table)
+{
+    std::vector<QStringList> rows;
+    for (int row = 0; row < table.RecordCount(); ++row) {
+        QStringList values;
+        for (int field = 0; field < table.FieldCount(); ++field) {
+            const QVariant value = table.value(row, field);
+            values.append(value.isNull() ? QStringLiteral("<null>") : value.toString());
+        }
+        rows.push_back(values);
+    }
+    return rows;
+}
+
+/// A list of 40 rows (two of them alike in every value) that another workstation changes step
+/// by step; after each step a refresh shows what a table opened afresh shows, filtered or not,
+/// and the current row stays on its row while it is still shown.
+class TableReRead : public ::testing::TestWithParam<bool> {};
+
+TEST_P(TableReRead, ShowsWhatAFreshReadShowsAfterEveryChange)
+{
+    const bool filtered = GetParam();
+    EmbeddedServer server;
+    server.createDatabase(QStringLiteral("Farm"));
+    const auto connection = server.connect(QStringLiteral("Farm"));
+    const auto other = server.connect(QStringLiteral("Farm"));
+    exec(*connection, QStringLiteral("CREATE TABLE L (Id int, Note nvarchar(20), Milk float)"));
+    for (int id = 1; id <= 40; ++id)
+        exec(*connection,
+             QStringLiteral("INSERT INTO L VALUES (%1, N'%2', %3)")
+                 .arg(id == 8 ? 7 : id)
+                 .arg(id % 2 == 1 || id == 8 ? QStringLiteral("نگه دار") : QStringLiteral("other"))
+                 .arg(id == 8 ? 7 : id * 1.5));
+    const QString filter = QStringLiteral("Note = N'نگه دار'");
+    db::Table table(*connection, QStringLiteral("L"));
+    table.setFilter(filter);
+    table.setFiltered(filtered);
+    table.Open();
+
+    const QString steps[] = {
+        QStringLiteral("UPDATE L SET Milk = 99 WHERE Id = 21"),
+        QStringLiteral("DELETE FROM L WHERE Id = 1"),
+        QStringLiteral("INSERT INTO L VALUES (100, N'نگه دار', 1)"),
+        QStringLiteral("UPDATE L SET Note = N'نگه دار' WHERE Id = 20"),
+        QStringLiteral("UPDATE L SET Note = 'other' WHERE Id = 23"),
+        QStringLiteral("UPDATE L SET Milk = 0 WHERE Id IN (5, 31)"),
+        QStringLiteral("DELETE FROM L WHERE rowid = (SELECT MAX(rowid) FROM L WHERE Id = 7)"),
+        QStringLiteral("UPDATE L SET Milk = Milk"),
+        QStringLiteral("INSERT INTO L SELECT Id + 1000, Note, Milk FROM L; "
+                       "INSERT INTO L SELECT Id + 2000, Note, Milk FROM L; "
+                       "INSERT INTO L SELECT Id + 4000, Note, Milk FROM L"),
+        QStringLiteral("UPDATE L SET Milk = NULL WHERE Id = 4025"),
+        QStringLiteral("DELETE FROM L WHERE Id BETWEEN 10 AND 30"),
+        QStringLiteral("DELETE FROM L WHERE Id >= 1000"),
+        QStringLiteral("UPDATE L SET Note = NULL WHERE Id = 33; INSERT INTO L VALUES (3, "
+                       "N'نگه دار', 4.5)"),
+        QStringLiteral("DELETE FROM L"),
+        QStringLiteral("INSERT INTO L VALUES (1, N'نگه دار', 2)"),
+    };
+    const int idField = table.FieldByName(QStringLiteral("Id")).Index();
+    for (const QString& step : steps) {
+        SCOPED_TRACE(step.toStdString());
+        // The current row: one in the middle whose Id no other row has.
+        table.setCurrentRow(table.RecordCount() / 2);
+        const QVariant currentId = table.value(table.currentRow(), idField);
+        exec(*other, step);
+        table.Refresh();
+
+        db::Table fresh(*connection, QStringLiteral("L"));
+        fresh.setFilter(filter);
+        fresh.setFiltered(filtered);
+        fresh.Open();
+        ASSERT_EQ(contents(table), contents(fresh));
+        int shownWithId = 0;
+        for (int row = 0; row < fresh.RecordCount(); ++row)
+            shownWithId += fresh.value(row, idField) == currentId ? 1 : 0;
+        if (shownWithId == 1) {
+            EXPECT_EQ(table.value(table.currentRow(), idField), currentId);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, TableReRead, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "Filtered" : "Whole");
+});
+
+// Once a table has been read again, the next refresh reads only the rows that changed: the
+// others keep the very values they had.
+TEST_F(TableTest, RefreshAfterARefreshReadsOnlyTheRowsThatChanged)
+{
+    const int titr = table->FieldByName(QStringLiteral("Titr")).Index();
+    exec(*other, QStringLiteral("UPDATE SqlCommands SET Seq = 1 WHERE Titr = 'A'"));
+    table->Refresh();
+    const QString untouched = table->value(0, titr).toString();
+    exec(*other, QStringLiteral("UPDATE SqlCommands SET Titr = 'C' WHERE Titr = N'شير'"));
+    table->Refresh();
+    EXPECT_EQ(titles(), (QStringList{"A", "B", "B", "C"}));
+    EXPECT_EQ(table->value(0, titr).toString().constData(), untouched.constData())
+        << "the first row was read again";
+}
+
+TEST_F(TableTest, ATableWiderThanADigestTakesIsReadAgainWhole)
+{
+    QStringList columns;
+    for (int i = 0; i < 200; ++i)
+        columns.append(QStringLiteral("C%1 int").arg(i));
+    exec(*connection, QStringLiteral("CREATE TABLE Wide (%1)").arg(columns.join(u',')));
+    exec(*connection, QStringLiteral("INSERT INTO Wide (C0, C199) VALUES (1, 2)"));
+    db::Table wide(*connection, QStringLiteral("Wide"));
+    wide.Open();
+    for (int value : {3, 4}) {
+        exec(*other, QStringLiteral("UPDATE Wide SET C199 = %1").arg(value));
+        wide.Refresh();
+        EXPECT_EQ(wide.FieldByName(QStringLiteral("C199")).AsString(), QString::number(value));
+    }
+}
+
 TEST_F(TableTest, MissingTableFailsToOpen)
 {
     db::Table missing(*connection, QStringLiteral("2Tarvex"));

@@ -7,6 +7,7 @@
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -134,12 +135,20 @@ struct ReReadCase {
     int changedFirst, changedLast;
 };
 
-class GridModelReRead : public GridModelTest, public testing::WithParamInterface<ReReadCase> {};
+/// Each case once on a table just opened, and once on one that was read again since: a table
+/// that has already been re-read reads only the rows that changed.
+class GridModelReRead : public GridModelTest,
+                        public testing::WithParamInterface<std::tuple<ReReadCase, bool>> {};
 
 TEST_P(GridModelReRead, TellsOnlyTheRowsThatChanged)
 {
-    const ReReadCase& c = GetParam();
+    const auto& [c, readAgainBefore] = GetParam();
     table->Open();
+    if (readAgainBefore) {
+        exec(*other, QStringLiteral("INSERT INTO [2Tarvex] (Serial) VALUES ('Z'); DELETE FROM "
+                                    "[2Tarvex] WHERE Serial = 'Z'"));
+        table->Refresh();
+    }
     exec(*other, QString::fromUtf8(c.statement));
     QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
     QSignalSpy inserted(model.get(), &QAbstractItemModel::rowsInserted);
@@ -172,19 +181,25 @@ TEST_P(GridModelReRead, TellsOnlyTheRowsThatChanged)
         EXPECT_EQ(cell(row, 0), table->value(row, 0).toString()) << "row " << row;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Statements, GridModelReRead,
-    testing::Values(
-        ReReadCase{"RowAddedAtTheEnd", "INSERT INTO [2Tarvex] (Serial) VALUES ('A3')", 2, 2, -1, -1,
-                   -1, -1},
-        ReReadCase{"FirstRowDeleted", "DELETE FROM [2Tarvex] WHERE Serial = 'A1'", -1, -1, 0, 0, -1,
-                   -1},
-        ReReadCase{"LastRowChanged", "UPDATE [2Tarvex] SET DIM = 7 WHERE Serial = 'A2'", -1, -1, -1,
-                   -1, 1, 1},
-        ReReadCase{"EveryRowDeleted", "DELETE FROM [2Tarvex]", -1, -1, 0, 1, -1, -1},
-        ReReadCase{"BothChangedAndOneAdded",
-                   "UPDATE [2Tarvex] SET DIM = 1; INSERT INTO [2Tarvex] (Serial) VALUES ('A3')", 2,
-                   2, -1, -1, 0, 1}),
-    [](const testing::TestParamInfo<ReReadCase>& info) { return std::string(info.param.name); });
+const ReReadCase kReReadCases[] = {
+    ReReadCase{"RowAddedAtTheEnd", "INSERT INTO [2Tarvex] (Serial) VALUES ('A3')", 2, 2, -1, -1, -1,
+               -1},
+    ReReadCase{"FirstRowDeleted", "DELETE FROM [2Tarvex] WHERE Serial = 'A1'", -1, -1, 0, 0, -1,
+               -1},
+    ReReadCase{"LastRowChanged", "UPDATE [2Tarvex] SET DIM = 7 WHERE Serial = 'A2'", -1, -1, -1, -1,
+               1, 1},
+    ReReadCase{"EveryRowDeleted", "DELETE FROM [2Tarvex]", -1, -1, 0, 1, -1, -1},
+    ReReadCase{"BothChangedAndOneAdded",
+               "UPDATE [2Tarvex] SET DIM = 1; INSERT INTO [2Tarvex] (Serial) VALUES ('A3')", 2, 2,
+               -1, -1, 0, 1},
+    ReReadCase{"NothingChanged", "UPDATE [2Tarvex] SET DIM = DIM", -1, -1, -1, -1, -1, -1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Statements, GridModelReRead,
+                         testing::Combine(testing::ValuesIn(kReReadCases), testing::Bool()),
+                         [](const testing::TestParamInfo<GridModelReRead::ParamType>& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "_AfterARefresh" : "");
+                         });
 
 } // namespace
