@@ -143,8 +143,9 @@ QString bracketQualifiedName(const QString& name)
 std::vector<Token> tokenize(const QString& sql)
 {
     std::vector<Token> tokens;
-    qsizetype i = 0;
     const qsizetype n = sql.size();
+    tokens.reserve(static_cast<std::size_t>(n / 4 + 1)); // words, blanks and symbols take turns
+    qsizetype i = 0;
     while (i < n) {
         const QChar c = sql[i];
         const QChar next = i + 1 < n ? sql[i + 1] : QChar();

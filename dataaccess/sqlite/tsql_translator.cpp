@@ -5,6 +5,7 @@
 #include "dataaccess/sqlite/column_types.h"
 
 #include <QStringList>
+#include <deque>
 #include <sqlite3.h>
 #include <vector>
 
@@ -27,7 +28,7 @@ const QString kObjectsView = QStringLiteral("temp.sysobjects");
 
 bool same(QStringView a, QStringView b)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 bool isName(const Token& token)
@@ -40,9 +41,11 @@ class Translator {
 public:
     explicit Translator(const QString& text) : m_text(text), m_tokens(sql::tokenize(text))
     {
+        m_out.reserve(m_tokens.size());
+        m_sig.reserve(m_tokens.size());
         for (int i = 0; i < static_cast<int>(m_tokens.size()); ++i) {
             const Token& token = m_tokens[i];
-            m_out.append(token.text(m_text).toString());
+            m_out.push_back(token.text(m_text));
             if (token.kind == TokenKind::Comment && token.nested)
                 unsupported(QStringLiteral("nested block comments"));
             if (token.kind != TokenKind::Space && token.kind != TokenKind::Comment)
@@ -68,7 +71,7 @@ public:
         }
         for (const auto& [from, to] : statements)
             rewriteTop(from, to);
-        result.sql = m_out.join(QString());
+        result.sql = output(0, static_cast<int>(m_tokens.size()), true);
         return result;
     }
 
@@ -93,16 +96,29 @@ private:
     void blank(int from, int to)
     {
         for (int i = m_sig[from]; i <= m_sig[to]; ++i)
-            m_out[i].clear();
+            m_out[i] = QStringView();
     }
-    /// The output of the raw tokens from sig(from) to sig(to - 1).
-    QString output(int from, int to) const
+    /// Writes `text` in place of raw token i.
+    void replace(int i, QString text)
     {
+        m_written.push_back(std::move(text));
+        m_out[i] = m_written.back();
+    }
+    /// The output of the raw tokens from sig(from) to sig(to - 1); with `raw`, of the raw tokens
+    /// [from, to) instead.
+    QString output(int from, int to, bool raw = false) const
+    {
+        if (from >= to)
+            return QString();
+        const int first = raw ? from : m_sig[from];
+        const int last = raw ? to - 1 : m_sig[to - 1];
+        qsizetype length = 0;
+        for (int i = first; i <= last; ++i)
+            length += m_out[i].size();
         QString text;
-        if (from < to) {
-            for (int i = m_sig[from]; i <= m_sig[to - 1]; ++i)
-                text += m_out[i];
-        }
+        text.reserve(length);
+        for (int i = first; i <= last; ++i)
+            text.append(m_out[i]);
         return text;
     }
     /// The sig index of the ")" closing the "(" at k; DbError when none does.
@@ -205,7 +221,7 @@ private:
             return;
         const QString stored = storedColumnType(sigText(k + 1));
         if (!stored.isNull())
-            m_out[m_sig[k + 1]] = stored;
+            replace(m_sig[k + 1], stored);
     }
 
     /// Owner prefixes, catalogue views and tables: dotted names are read whole.
@@ -217,6 +233,10 @@ private:
             int last = k;
             while (isSymbol(last + 1, u".") && last + 2 < sigCount() && isName(sig(last + 2)))
                 last += 2;
+            // Most names are one plain word that stays as written.
+            if (last == k && sig(k).kind == TokenKind::Word && !same(sigText(k), u"sysdatabases") &&
+                !same(sigText(k), u"sysobjects"))
+                continue;
             QStringList parts;
             QStringList written;
             for (int j = k; j <= last; j += 2) {
@@ -226,7 +246,7 @@ private:
             const QString renamed = renamedObject(parts, written, result);
             if (!renamed.isNull()) {
                 blank(k, last);
-                m_out[m_sig[k]] = renamed;
+                replace(m_sig[k], renamed);
             }
             k = last;
         }
@@ -276,11 +296,11 @@ private:
             const Token& token = sig(k);
             const QStringView text = sigText(k);
             if (token.kind == TokenKind::NString) {
-                m_out[m_sig[k]] = apart(m_sig[k], text.mid(1).toString());
+                replace(m_sig[k], apart(m_sig[k], text.mid(1).toString()));
             } else if (token.kind == TokenKind::Variable) {
                 if (!same(text, u"@@VERSION"))
                     unsupported(QStringLiteral("variables and server functions (%1)").arg(text));
-                m_out[m_sig[k]] = apart(m_sig[k], sql::quoteString(versionBanner()));
+                replace(m_sig[k], apart(m_sig[k], sql::quoteString(versionBanner())));
             } else if (isSymbol(k, u"+") && (isText(k - 1) || isText(k + 1))) {
                 // SQLite adds the numbers the texts start with instead of joining them
                 unsupported(QStringLiteral("joining texts with +; || joins them here"));
@@ -357,7 +377,8 @@ private:
             return;
         if (combined)
             unsupported(QStringLiteral("TOP beside UNION, EXCEPT or INTERSECT"));
-        m_out[m_sig[to - 1]] += QStringLiteral(" LIMIT ") + limit;
+        const int last = m_sig[to - 1];
+        replace(last, m_out[last].toString() + QStringLiteral(" LIMIT ") + limit);
     }
 
     void translateIf(Translation& result)
@@ -396,7 +417,10 @@ private:
 
     const QString& m_text;
     std::vector<Token> m_tokens;
-    QStringList m_out;      ///< the output of each raw token
+    /// The output of each raw token: its text in the statement, or one of m_written.
+    std::vector<QStringView> m_out;
+    /// The texts written in place of tokens; a deque, so that the views on them stay valid.
+    std::deque<QString> m_written;
     std::vector<int> m_sig; ///< raw indices of the tokens that are neither blanks nor comments
 };
 
