@@ -232,6 +232,8 @@ SqliteSession::SqliteSession(sqlite3* db, QString folder) : m_db(db), m_folder(s
 
 SqliteSession::~SqliteSession()
 {
+    sqlite3_finalize(m_dataVersion);
+    sqlite3_finalize(m_schemaVersion);
     sqlite3_close_v2(m_db);
 }
 
@@ -307,20 +309,22 @@ QVariant SqliteSession::lastInsertedRowIdentity()
     return QVariant(static_cast<qint64>(sqlite3_last_insert_rowid(m_db)));
 }
 
+std::optional<qint64> SqliteSession::pragmaValue(sqlite3_stmt*& statement, const char* text)
+{
+    if (statement == nullptr && sqlite3_prepare_v3(m_db, text, -1, SQLITE_PREPARE_PERSISTENT,
+                                                   &statement, nullptr) != SQLITE_OK)
+        return std::nullopt;
+    std::optional<qint64> value;
+    if (sqlite3_step(statement) == SQLITE_ROW)
+        value = sqlite3_column_int64(statement, 0);
+    sqlite3_reset(statement);
+    return value;
+}
+
 std::optional<ChangeStamp> SqliteSession::changeStamp()
 {
-    const auto pragma = [this](const char* text) -> std::optional<qint64> {
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(m_db, text, -1, &statement, nullptr) != SQLITE_OK)
-            return std::nullopt;
-        std::optional<qint64> value;
-        if (sqlite3_step(statement) == SQLITE_ROW)
-            value = sqlite3_column_int64(statement, 0);
-        sqlite3_finalize(statement);
-        return value;
-    };
-    const std::optional<qint64> data = pragma("PRAGMA data_version");
-    const std::optional<qint64> schema = pragma("PRAGMA schema_version");
+    const std::optional<qint64> data = pragmaValue(m_dataVersion, "PRAGMA data_version");
+    const std::optional<qint64> schema = pragmaValue(m_schemaVersion, "PRAGMA schema_version");
     if (!data || !schema)
         return std::nullopt;
     return ChangeStamp{*data, sqlite3_total_changes64(m_db), *schema};

@@ -5,6 +5,7 @@
 #include <QString>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace db::sqlite {
 
@@ -38,8 +39,13 @@ private:
     std::unique_ptr<Cursor> run(const QString& sql, const std::vector<QVariant>& params,
                                 std::size_t& nextParam);
 
+    /// The value of a one-number PRAGMA, its statement prepared once and kept in `statement`.
+    std::optional<qint64> pragmaValue(sqlite3_stmt*& statement, const char* text);
+
     sqlite3* m_db;
     QString m_folder;
+    sqlite3_stmt* m_dataVersion = nullptr;
+    sqlite3_stmt* m_schemaVersion = nullptr;
     qint64 m_rowsAffected = -1;
 };
 
