@@ -141,7 +141,9 @@ private:
 
 class SqliteCursor final : public Cursor {
 public:
-    SqliteCursor(sqlite3* db, sqlite3_stmt* stmt) : m_db(db), m_stmt(stmt)
+    /// Takes a statement whose first step gave `firstStep`.
+    SqliteCursor(sqlite3* db, sqlite3_stmt* stmt, int firstStep)
+        : m_db(db), m_stmt(stmt), m_firstStep(firstStep)
     {
         const int count = sqlite3_column_count(stmt);
         for (int i = 0; i < count; ++i)
@@ -158,8 +160,8 @@ public:
     {
         if (m_done)
             return false;
-        const int rc = step(m_db, m_stmt, m_first);
-        m_first = false;
+        const int rc = m_firstStep == kNoStep ? step(m_db, m_stmt, false) : m_firstStep;
+        m_firstStep = kNoStep;
         if (rc == SQLITE_DONE) {
             m_done = true;
             return false;
@@ -195,10 +197,12 @@ public:
     }
 
 private:
+    static constexpr int kNoStep = -1;
+
     sqlite3* m_db;
     sqlite3_stmt* m_stmt;
+    int m_firstStep; ///< the first step's result until fetched, then kNoStep
     std::vector<ColumnInfo> m_columns;
-    bool m_first = true;
     bool m_done = false;
 };
 
@@ -294,7 +298,12 @@ std::unique_ptr<Cursor> SqliteSession::run(const QString& sql, const std::vector
         if (sqlite3_column_count(stmt.get()) > 0) {
             if (!blank(m_db, tail, end))
                 throw DbError(QStringLiteral("Only the last statement of a text may return rows."));
-            return std::make_unique<SqliteCursor>(m_db, stmt.release());
+            // Stepped before its columns are read: the first step prepares the statement again
+            // when another connection changed the schema since this one last looked.
+            const int rc = step(m_db, stmt.get(), true);
+            if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+                throw DbError(stepError(m_db, rc));
+            return std::make_unique<SqliteCursor>(m_db, stmt.release(), rc);
         }
         const int rc = step(m_db, stmt.get(), true);
         if (rc != SQLITE_DONE)

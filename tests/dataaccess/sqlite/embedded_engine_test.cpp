@@ -226,6 +226,15 @@ TEST(TwoWorkstations, WorkSideBySide)
     list.Refresh();
     ASSERT_EQ(list.RecordCount(), 1);
     EXPECT_EQ(list.FieldByName(QStringLiteral("Serial")).AsString(), QStringLiteral("گاو"));
+
+    // A result's columns are those of the table as it is, also right after the other side
+    // changed it.
+    exec(*first, QStringLiteral("ALTER TABLE L ADD Body nvarchar(10); UPDATE L SET Body = '12'"));
+    db::Query read(*second);
+    read.setSQL(QStringLiteral("SELECT * FROM L"));
+    read.Open();
+    ASSERT_EQ(read.FieldCount(), 2);
+    EXPECT_EQ(read.FieldByName(QStringLiteral("Body")).AsString(), QStringLiteral("12"));
 }
 
 // A row's digest tells values apart by kind, length and bytes, and gives equal values one digest.
