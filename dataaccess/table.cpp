@@ -76,13 +76,15 @@ void Table::readAll(const QVariant& keepIdentity, int keepRow)
         throw DbError(QStringLiteral("The table's connection no longer exists."));
     EngineSession& session = connection()->session();
     const QString identity = session.rowIdentityExpression();
-    // Once the fields are known, each row's digest is read with it, so that the next read can
-    // pick out the rows that changed.
-    const QStringList digestColumns = fieldNames();
-    const std::optional<QString> digest =
-        Active() ? session.rowDigestExpression(digestColumns) : std::nullopt;
     // Taken before the rows: a change that lands during the read is read again next time.
     const std::optional<ChangeStamp> stamp = session.changeStamp();
+    // Once the fields are known, and while no column can have gone since, each row's digest is
+    // read with it, so that the next read can pick out the rows that changed.
+    const bool sameSchema =
+        stamp && m_readStamp && stamp->schemaVersion == m_readStamp->schemaVersion;
+    const QStringList digestColumns = fieldNames();
+    const std::optional<QString> digest =
+        Active() && sameSchema ? session.rowDigestExpression(digestColumns) : std::nullopt;
     const QString table = sql::bracketQualifiedName(m_tableName);
     std::unique_ptr<Cursor> cursor =
         run(digest ? QStringLiteral("SELECT %1, %2, * FROM %3").arg(identity, *digest, table)

@@ -221,6 +221,9 @@ TEST_F(TableTest, RefreshReadsAgainOnlyAfterAWrite)
     exec(*connection, QStringLiteral("ALTER TABLE SqlCommands ADD Note nvarchar(10)"));
     table->Refresh();
     EXPECT_NO_THROW(table->FieldByName(QStringLiteral("Note"))) << "a new column is read";
+    exec(*other, QStringLiteral("ALTER TABLE SqlCommands DROP COLUMN Seq"));
+    EXPECT_NO_THROW(table->Refresh());
+    EXPECT_EQ(table->FindField(QStringLiteral("Seq")), nullptr) << "a dropped column goes";
 }
 
 /// Every value of every row a table shows, row by row.
