@@ -156,29 +156,25 @@ void Dataset::setResult(const std::vector<ColumnInfo>& columns,
 
 void Dataset::setRows(std::vector<std::vector<QVariant>> rows, int current, bool inPlace)
 {
-    // The changed run: rows before `first` and the last `kept` rows are the same in both.
-    const int oldCount = RecordCount();
-    const int newCount = static_cast<int>(rows.size());
-    int first = 0;
-    int kept = 0;
     if (inPlace) {
+        // The changed run: rows before `first` and the last `kept` rows are the same in both.
+        const int oldCount = RecordCount();
+        const int newCount = static_cast<int>(rows.size());
         const int shorter = std::min(oldCount, newCount);
+        int first = 0;
         while (first < shorter && m_rows[first] == rows[first])
             ++first;
+        int kept = 0;
         while (kept < shorter - first && m_rows[oldCount - 1 - kept] == rows[newCount - 1 - kept])
             ++kept;
-        emit rowsAboutToBeReplaced(first, oldCount - first - kept, newCount - first - kept);
+        std::vector<std::vector<QVariant>> changed(std::make_move_iterator(rows.begin() + first),
+                                                   std::make_move_iterator(rows.end() - kept));
+        replaceRows(first, oldCount - first - kept, std::move(changed), current);
+        return;
     }
     m_rows = std::move(rows);
-    m_buffer.clear();
-    m_assigned.clear();
-    m_current = m_rows.empty() ? -1 : std::clamp(current, 0, RecordCount() - 1);
-    m_eof = m_rows.empty();
-    setState(DatasetState::Browse);
-    if (inPlace)
-        emit rowsReplaced(first, oldCount - first - kept, newCount - first - kept);
-    else
-        emit contentReset();
+    settleRows(current);
+    emit contentReset();
     emit currentRowChanged(m_current);
 }
 
@@ -197,14 +193,19 @@ void Dataset::replaceRows(int first, int removed, std::vector<std::vector<QVaria
     else
         m_rows.insert(at + common, std::make_move_iterator(inserted.begin() + common),
                       std::make_move_iterator(inserted.end()));
+    settleRows(current);
+    if (changes)
+        emit rowsReplaced(first, removed, added);
+    emit currentRowChanged(m_current);
+}
+
+void Dataset::settleRows(int current)
+{
     m_buffer.clear();
     m_assigned.clear();
     m_current = m_rows.empty() ? -1 : std::clamp(current, 0, RecordCount() - 1);
     m_eof = m_rows.empty();
     setState(DatasetState::Browse);
-    if (changes)
-        emit rowsReplaced(first, removed, added);
-    emit currentRowChanged(m_current);
 }
 
 void Dataset::setState(DatasetState state)

@@ -104,6 +104,8 @@ protected:
 
 private:
     friend class Field;
+    /// After the rows changed: no pending change, `current` (clamped) current, browsing.
+    void settleRows(int current);
     QVariant fieldValue(int field) const;
     void writeField(int field, const QVariant& value);
 
