@@ -102,10 +102,7 @@ void Table::readAll(const QVariant& keepIdentity, int keepRow)
     std::vector<QVariant> row;
     while (cursor->fetch(row)) {
         RowMark mark{std::move(row[0]), digest ? row[1].toLongLong() : 0, false};
-        mark.shown = std::all_of(conditions.begin(), conditions.end(),
-                                 [&row, skip](const Condition& condition) {
-                                     return matches(row[condition.field + skip], condition.text);
-                                 });
+        mark.shown = passes(conditions, row, skip);
         if (mark.shown) {
             if (keepIdentity.isValid() && mark.identity == keepIdentity)
                 current = static_cast<int>(shown.size());
@@ -184,10 +181,7 @@ bool Table::readChanges(const QVariant& keepIdentity, int keepRow)
     int current = keepRow;
     for (std::size_t i = first; i < newEnd; ++i) {
         std::vector<QVariant>& row = values[i - first];
-        now[i].shown =
-            std::all_of(conditions.begin(), conditions.end(), [&row](const Condition& condition) {
-                return matches(row[condition.field], condition.text);
-            });
+        now[i].shown = passes(conditions, row, 0);
         if (!now[i].shown)
             continue;
         if (keepIdentity.isValid() && now[i].identity == keepIdentity)
@@ -235,6 +229,14 @@ bool Table::readRows(const std::vector<RowMark>& marks, std::size_t first, std::
     }
     return std::none_of(values.begin(), values.end(),
                         [](const std::vector<QVariant>& read) { return read.empty(); });
+}
+
+bool Table::passes(const std::vector<Condition>& conditions, const std::vector<QVariant>& row,
+                   int skip)
+{
+    return std::all_of(conditions.begin(), conditions.end(), [&row, skip](const Condition& c) {
+        return matches(row[c.field + skip], c.text);
+    });
 }
 
 void Table::markShown()

@@ -86,6 +86,9 @@ private:
     bool readRows(const std::vector<RowMark>& marks, std::size_t first, std::size_t end,
                   std::vector<std::vector<QVariant>>& values);
     std::vector<Condition> parseFilter(const std::vector<ColumnInfo>& columns) const;
+    /// True when the values of `row` from `skip` on meet every condition.
+    static bool passes(const std::vector<Condition>& conditions, const std::vector<QVariant>& row,
+                       int skip);
     void markShown();
     QVariant currentIdentity() const;
     QStringList fieldNames() const;

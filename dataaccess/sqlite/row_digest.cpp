@@ -12,7 +12,8 @@ namespace db::sqlite {
 namespace {
 
 /// A 64-bit digest taken a word at a time. Each step is one-to-one both in the digest so far
-/// and in the word, so two sequences of words that differ in one word always end differently.
+/// and in the word, so two equally long sequences of words that differ in one word always end
+/// differently; other differences end alike only by chance.
 class Digest {
 public:
     explicit Digest(quint64 seed) : m_value(seed) {}
