@@ -58,15 +58,21 @@ void Table::Refresh()
         throw DbError(QStringLiteral("The table %1 is not open.").arg(m_tableName));
     // Rows read since nothing was written to the database, by this connection or another, are
     // still what a new read would give.
-    if (State() == DatasetState::Browse && m_readStamp && connection() != nullptr &&
-        connection()->session().changeStamp() == m_readStamp)
+    const std::optional<ChangeStamp> stamp = stampNow();
+    if (State() == DatasetState::Browse && m_readStamp && stamp == m_readStamp)
         return;
-    readAgain(currentIdentity(), currentRow());
+    readAgain(currentIdentity(), currentRow(), stamp);
 }
 
-void Table::readAgain(const QVariant& keepIdentity, int keepRow)
+std::optional<ChangeStamp> Table::stampNow() const
 {
-    if (!readChanges(keepIdentity, keepRow))
+    return connection() != nullptr ? connection()->session().changeStamp() : std::nullopt;
+}
+
+void Table::readAgain(const QVariant& keepIdentity, int keepRow,
+                      const std::optional<ChangeStamp>& stamp)
+{
+    if (!readChanges(keepIdentity, keepRow, stamp))
         readAll(keepIdentity, keepRow);
 }
 
@@ -123,13 +129,11 @@ void Table::readAll(const QVariant& keepIdentity, int keepRow)
     setResult(columns, std::move(shown), current);
 }
 
-bool Table::readChanges(const QVariant& keepIdentity, int keepRow)
+bool Table::readChanges(const QVariant& keepIdentity, int keepRow,
+                        const std::optional<ChangeStamp>& stamp)
 {
-    if (m_digestExpression.isEmpty() || State() != DatasetState::Browse || !m_readStamp ||
-        connection() == nullptr)
-        return false;
-    const std::optional<ChangeStamp> stamp = connection()->session().changeStamp();
-    if (!stamp || stamp->schemaVersion != m_readStamp->schemaVersion)
+    if (m_digestExpression.isEmpty() || State() != DatasetState::Browse || !m_readStamp || !stamp ||
+        stamp->schemaVersion != m_readStamp->schemaVersion || connection() == nullptr)
         return false;
     std::vector<RowMark> now;
     now.reserve(m_marks.size() + 1);
@@ -411,7 +415,7 @@ void Table::Post()
         run(statement, values);
         const QVariant identity = connection()->session().lastInsertedRowIdentity();
         setState(DatasetState::Browse);
-        readAgain(identity, RecordCount());
+        readAgain(identity, RecordCount(), stampNow());
         return;
     }
     if (!names.isEmpty()) {
@@ -427,7 +431,7 @@ void Table::Post()
     }
     const QVariant identity = currentIdentity();
     setState(DatasetState::Browse);
-    readAgain(identity, currentRow());
+    readAgain(identity, currentRow(), stampNow());
 }
 
 void Table::Cancel()

@@ -75,12 +75,16 @@ private:
         qint64 digest = 0; ///< of its values, when the marks have digests
         bool shown = false;
     };
-    /// Reads the rows after a change: only those that changed where the engine can tell which,
-    /// otherwise all of them.
-    void readAgain(const QVariant& keepIdentity, int keepRow);
+    /// Where the database stands now; nullopt when the engine cannot tell.
+    std::optional<ChangeStamp> stampNow() const;
+    /// Reads the rows after a change, `stamp` having been taken since: only those that changed
+    /// where the engine can tell which, otherwise all of them.
+    void readAgain(const QVariant& keepIdentity, int keepRow,
+                   const std::optional<ChangeStamp>& stamp);
     void readAll(const QVariant& keepIdentity, int keepRow);
     /// False, having changed nothing, when the rows that changed cannot be told or read apart.
-    bool readChanges(const QVariant& keepIdentity, int keepRow);
+    bool readChanges(const QVariant& keepIdentity, int keepRow,
+                     const std::optional<ChangeStamp>& stamp);
     /// Reads the values of the rows [first, end) of `marks` into `values`, one row each. False
     /// when one of them changed or went since `marks` was read.
     bool readRows(const std::vector<RowMark>& marks, std::size_t first, std::size_t end,
