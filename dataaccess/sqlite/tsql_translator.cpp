@@ -5,8 +5,12 @@
 #include "dataaccess/sqlite/column_types.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <deque>
 #include <sqlite3.h>
+#include <string_view>
 #include <vector>
 
 namespace db::sqlite {
@@ -31,6 +35,118 @@ bool same(QStringView a, QStringView b)
     return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+/// The words the translation looks for. A statement's words are classified once, so that each
+/// pass over it compares small numbers instead of texts.
+enum class Word : std::uint8_t {
+    Other,
+    Add,
+    All,
+    Alter,
+    Begin,
+    Case,
+    Column,
+    Create,
+    Distinct,
+    Drop,
+    Else,
+    End,
+    Except,
+    Exec,
+    Execute,
+    Exists,
+    Identity,
+    If,
+    Insert,
+    Intersect,
+    Into,
+    Like,
+    Max,
+    Not,
+    Nvarchar,
+    Percent,
+    Proc,
+    Procedure,
+    Replace,
+    Select,
+    Sysdatabases,
+    Sysobjects,
+    Table,
+    Temp,
+    Temporary,
+    Top,
+    Union,
+    Varbinary,
+    Varchar,
+    With,
+};
+
+/// The words above in upper case, sorted.
+constexpr std::array<std::pair<std::string_view, Word>, 39> kWords{{
+    {"ADD", Word::Add},
+    {"ALL", Word::All},
+    {"ALTER", Word::Alter},
+    {"BEGIN", Word::Begin},
+    {"CASE", Word::Case},
+    {"COLUMN", Word::Column},
+    {"CREATE", Word::Create},
+    {"DISTINCT", Word::Distinct},
+    {"DROP", Word::Drop},
+    {"ELSE", Word::Else},
+    {"END", Word::End},
+    {"EXCEPT", Word::Except},
+    {"EXEC", Word::Exec},
+    {"EXECUTE", Word::Execute},
+    {"EXISTS", Word::Exists},
+    {"IDENTITY", Word::Identity},
+    {"IF", Word::If},
+    {"INSERT", Word::Insert},
+    {"INTERSECT", Word::Intersect},
+    {"INTO", Word::Into},
+    {"LIKE", Word::Like},
+    {"MAX", Word::Max},
+    {"NOT", Word::Not},
+    {"NVARCHAR", Word::Nvarchar},
+    {"PERCENT", Word::Percent},
+    {"PROC", Word::Proc},
+    {"PROCEDURE", Word::Procedure},
+    {"REPLACE", Word::Replace},
+    {"SELECT", Word::Select},
+    {"SYSDATABASES", Word::Sysdatabases},
+    {"SYSOBJECTS", Word::Sysobjects},
+    {"TABLE", Word::Table},
+    {"TEMP", Word::Temp},
+    {"TEMPORARY", Word::Temporary},
+    {"TOP", Word::Top},
+    {"UNION", Word::Union},
+    {"VARBINARY", Word::Varbinary},
+    {"VARCHAR", Word::Varchar},
+    {"WITH", Word::With},
+}};
+
+/// Which of the words a Word token is, its letters compared without case. Only ASCII letters
+/// match, as only they spell a keyword to either engine.
+Word wordOf(QStringView text)
+{
+    constexpr qsizetype kLongest = 12;
+    if (text.size() > kLongest)
+        return Word::Other;
+    std::array<char, kLongest> upper{};
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'a' && c <= u'z')
+            upper[std::size_t(i)] = char(c - u'a' + 'A');
+        else if ((c >= u'A' && c <= u'Z') || c == u'_')
+            upper[std::size_t(i)] = char(c);
+        else
+            return Word::Other;
+    }
+    const std::string_view key(upper.data(), std::size_t(text.size()));
+    const auto* found =
+        std::lower_bound(kWords.begin(), kWords.end(), key,
+                         [](const auto& entry, std::string_view k) { return entry.first < k; });
+    return found != kWords.end() && found->first == key ? found->second : Word::Other;
+}
+
 bool isName(const Token& token)
 {
     return token.kind == TokenKind::Word || token.kind == TokenKind::Bracketed ||
@@ -43,14 +159,23 @@ public:
     {
         m_out.reserve(m_tokens.size());
         m_sig.reserve(m_tokens.size());
+        m_word.reserve(m_tokens.size());
+        m_symbol.reserve(m_tokens.size());
         for (int i = 0; i < static_cast<int>(m_tokens.size()); ++i) {
             const Token& token = m_tokens[i];
             m_out.push_back(token.text(m_text));
             if (token.kind == TokenKind::Comment && token.nested)
                 unsupported(QStringLiteral("nested block comments"));
-            if (token.kind != TokenKind::Space && token.kind != TokenKind::Comment)
-                m_sig.push_back(i);
+            if (token.kind == TokenKind::Space || token.kind == TokenKind::Comment)
+                continue;
+            m_sig.push_back(i);
+            const QStringView text = token.text(m_text);
+            m_word.push_back(token.kind == TokenKind::Word ? wordOf(text) : Word::Other);
+            m_symbol.push_back(token.kind == TokenKind::Symbol && text.size() == 1
+                                   ? text.front().unicode()
+                                   : u'\0');
         }
+        m_statements = splitStatements(0, sigCount());
     }
 
     Translation run()
@@ -60,16 +185,15 @@ public:
         mapColumnTypes();
         renameObjects(result);
         rewriteTokens();
-        const std::vector<std::pair<int, int>> statements = splitStatements(0, sigCount());
-        for (std::size_t s = 0; s < statements.size(); ++s) {
-            if (isWord(statements[s].first, u"IF") && s > 0)
+        for (std::size_t s = 1; s < m_statements.size(); ++s) {
+            if (isWord(m_statements[s].first, Word::If))
                 unsupported(QStringLiteral("IF after another statement of the same text"));
         }
-        if (sigCount() > 0 && isWord(0, u"IF")) {
+        if (sigCount() > 0 && isWord(0, Word::If)) {
             translateIf(result);
             return result;
         }
-        for (const auto& [from, to] : statements)
+        for (const auto& [from, to] : m_statements)
             rewriteTop(from, to);
         result.sql = output(0, static_cast<int>(m_tokens.size()), true);
         return result;
@@ -79,13 +203,14 @@ private:
     int sigCount() const { return static_cast<int>(m_sig.size()); }
     const Token& sig(int k) const { return m_tokens[m_sig[k]]; }
     QStringView sigText(int k) const { return sig(k).text(m_text); }
-    bool isWord(int k, QStringView word) const
+    bool isWord(int k, Word word) const
     {
-        return k >= 0 && k < sigCount() && sig(k).kind == TokenKind::Word && same(sigText(k), word);
+        return k >= 0 && k < sigCount() && m_word[std::size_t(k)] == word;
     }
-    bool isSymbol(int k, QStringView symbol) const
+    /// A one-character symbol.
+    bool isSymbol(int k, char16_t symbol) const
     {
-        return k >= 0 && k < sigCount() && sig(k).kind == TokenKind::Symbol && sigText(k) == symbol;
+        return k >= 0 && k < sigCount() && m_symbol[std::size_t(k)] == symbol;
     }
     bool isText(int k) const
     {
@@ -126,9 +251,9 @@ private:
     {
         int depth = 0;
         for (int j = k; j < sigCount(); ++j) {
-            if (isSymbol(j, u"("))
+            if (isSymbol(j, u'('))
                 ++depth;
-            else if (isSymbol(j, u")") && --depth == 0)
+            else if (isSymbol(j, u')') && --depth == 0)
                 return j;
         }
         throw DbError(QStringLiteral("Unbalanced parentheses in the statement."));
@@ -140,11 +265,11 @@ private:
         int depth = 0;
         int start = from;
         for (int k = from; k < to; ++k) {
-            if (isSymbol(k, u"("))
+            if (isSymbol(k, u'('))
                 ++depth;
-            else if (isSymbol(k, u")"))
+            else if (isSymbol(k, u')'))
                 --depth;
-            else if (depth == 0 && isSymbol(k, u";")) {
+            else if (depth == 0 && isSymbol(k, u';')) {
                 if (k > start)
                     statements.emplace_back(start, k);
                 start = k + 1;
@@ -158,24 +283,25 @@ private:
     /// Stored procedures and SELECT … INTO, which SQLite would refuse with a bare syntax error.
     void refuseServerCode() const
     {
-        for (const auto& [from, to] : splitStatements(0, sigCount())) {
-            std::vector<QStringView> verbs{QStringView()}; // the last verb at each depth
+        for (const auto& [from, to] : m_statements) {
+            std::vector<Word> verbs{Word::Other}; // the last verb at each depth
             for (int k = from; k < to; ++k) {
                 // CREATE OR ALTER PROCEDURE is found at its ALTER
-                if ((isWord(k, u"CREATE") || isWord(k, u"ALTER") || isWord(k, u"DROP")) &&
-                    (isWord(k + 1, u"PROCEDURE") || isWord(k + 1, u"PROC")))
+                if ((isWord(k, Word::Create) || isWord(k, Word::Alter) || isWord(k, Word::Drop)) &&
+                    (isWord(k + 1, Word::Procedure) || isWord(k + 1, Word::Proc)))
                     unsupported(QStringLiteral("stored procedures (CREATE, ALTER and DROP "
                                                "PROCEDURE)"));
-                if (isWord(k, u"EXEC") || isWord(k, u"EXECUTE"))
+                if (isWord(k, Word::Exec) || isWord(k, Word::Execute))
                     unsupported(QStringLiteral("running stored procedures (EXEC, EXECUTE)"));
-                if (isSymbol(k, u"(")) {
+                if (isSymbol(k, u'(')) {
                     verbs.emplace_back();
-                } else if (isSymbol(k, u")")) {
+                } else if (isSymbol(k, u')')) {
                     if (verbs.size() > 1)
                         verbs.pop_back();
-                } else if (isWord(k, u"SELECT") || isWord(k, u"INSERT") || isWord(k, u"REPLACE")) {
-                    verbs.back() = sigText(k);
-                } else if (isWord(k, u"INTO") && same(verbs.back(), u"SELECT")) {
+                } else if (isWord(k, Word::Select) || isWord(k, Word::Insert) ||
+                           isWord(k, Word::Replace)) {
+                    verbs.back() = m_word[std::size_t(k)];
+                } else if (isWord(k, Word::Into) && verbs.back() == Word::Select) {
                     unsupported(QStringLiteral("SELECT … INTO; create the table first and fill "
                                                "it with INSERT INTO … SELECT"));
                 }
@@ -187,22 +313,23 @@ private:
     /// changing what is written (see column_types.h).
     void mapColumnTypes()
     {
-        for (const auto& [from, to] : splitStatements(0, sigCount())) {
-            const bool temporary = isWord(from + 1, u"TEMP") || isWord(from + 1, u"TEMPORARY");
-            if (isWord(from, u"CREATE") && isWord(from + (temporary ? 2 : 1), u"TABLE")) {
+        for (const auto& [from, to] : m_statements) {
+            const bool temporary =
+                isWord(from + 1, Word::Temp) || isWord(from + 1, Word::Temporary);
+            if (isWord(from, Word::Create) && isWord(from + (temporary ? 2 : 1), Word::Table)) {
                 int depth = 0;
                 for (int k = from; k < to; ++k) {
-                    if (isSymbol(k, u"(") && ++depth == 1)
+                    if (isSymbol(k, u'(') && ++depth == 1)
                         mapColumnTypeAt(k + 1, to);
-                    else if (isSymbol(k, u")"))
+                    else if (isSymbol(k, u')'))
                         --depth;
-                    else if (depth == 1 && isSymbol(k, u","))
+                    else if (depth == 1 && isSymbol(k, u','))
                         mapColumnTypeAt(k + 1, to);
                 }
-            } else if (isWord(from, u"ALTER") && isWord(from + 1, u"TABLE")) {
+            } else if (isWord(from, Word::Alter) && isWord(from + 1, Word::Table)) {
                 for (int k = from + 2; k < to; ++k) {
-                    if (isWord(k, u"ADD"))
-                        mapColumnTypeAt(isWord(k + 1, u"COLUMN") ? k + 2 : k + 1, to);
+                    if (isWord(k, Word::Add))
+                        mapColumnTypeAt(isWord(k + 1, Word::Column) ? k + 2 : k + 1, to);
                 }
             }
         }
@@ -228,14 +355,14 @@ private:
     void renameObjects(Translation& result)
     {
         for (int k = 0; k < sigCount(); ++k) {
-            if (!isName(sig(k)) || isSymbol(k - 1, u"."))
+            if (!isName(sig(k)) || isSymbol(k - 1, u'.'))
                 continue;
             int last = k;
-            while (isSymbol(last + 1, u".") && last + 2 < sigCount() && isName(sig(last + 2)))
+            while (isSymbol(last + 1, u'.') && last + 2 < sigCount() && isName(sig(last + 2)))
                 last += 2;
             // Most names are one plain word that stays as written.
-            if (last == k && sig(k).kind == TokenKind::Word && !same(sigText(k), u"sysdatabases") &&
-                !same(sigText(k), u"sysobjects"))
+            if (last == k && sig(k).kind == TokenKind::Word && !isWord(k, Word::Sysdatabases) &&
+                !isWord(k, Word::Sysobjects))
                 continue;
             QStringList parts;
             QStringList written;
@@ -301,20 +428,20 @@ private:
                 if (!same(text, u"@@VERSION"))
                     unsupported(QStringLiteral("variables and server functions (%1)").arg(text));
                 replace(m_sig[k], apart(m_sig[k], sql::quoteString(versionBanner())));
-            } else if (isSymbol(k, u"+") && (isText(k - 1) || isText(k + 1))) {
+            } else if (isSymbol(k, u'+') && (isText(k - 1) || isText(k + 1))) {
                 // SQLite adds the numbers the texts start with instead of joining them
                 unsupported(QStringLiteral("joining texts with +; || joins them here"));
-            } else if (isWord(k, u"IDENTITY")) {
+            } else if (isWord(k, Word::Identity)) {
                 unsupported(QStringLiteral("IDENTITY columns; an INTEGER PRIMARY KEY column "
                                            "numbers the rows instead"));
-            } else if (isWord(k, u"LIKE") && k + 1 < sigCount() &&
+            } else if (isWord(k, Word::Like) && k + 1 < sigCount() &&
                        (sig(k + 1).kind == TokenKind::String ||
                         sig(k + 1).kind == TokenKind::NString) &&
                        sigText(k + 1).contains(u'[')) {
                 unsupported(QStringLiteral("LIKE patterns with [ ] character classes"));
-            } else if ((isWord(k, u"nvarchar") || isWord(k, u"varchar") ||
-                        isWord(k, u"varbinary")) &&
-                       isSymbol(k + 1, u"(") && isWord(k + 2, u"max") && isSymbol(k + 3, u")")) {
+            } else if ((isWord(k, Word::Nvarchar) || isWord(k, Word::Varchar) ||
+                        isWord(k, Word::Varbinary)) &&
+                       isSymbol(k + 1, u'(') && isWord(k + 2, Word::Max) && isSymbol(k + 3, u')')) {
                 blank(k + 1, k + 3);
                 k += 3;
             }
@@ -340,34 +467,35 @@ private:
         bool combined = false;
         QString limit;
         for (int k = from; k < to; ++k) {
-            if (isSymbol(k, u"(")) {
+            if (isSymbol(k, u'(')) {
                 ++depth;
-            } else if (isSymbol(k, u")")) {
+            } else if (isSymbol(k, u')')) {
                 --depth;
-            } else if (depth == 0 &&
-                       (isWord(k, u"UNION") || isWord(k, u"EXCEPT") || isWord(k, u"INTERSECT"))) {
+            } else if (depth == 0 && (isWord(k, Word::Union) || isWord(k, Word::Except) ||
+                                      isWord(k, Word::Intersect))) {
                 combined = true;
-            } else if (isWord(k, u"TOP")) {
-                const bool afterSelect = isWord(k - 1, u"SELECT") ||
-                                         ((isWord(k - 1, u"DISTINCT") || isWord(k - 1, u"ALL")) &&
-                                          isWord(k - 2, u"SELECT"));
+            } else if (isWord(k, Word::Top)) {
+                const bool afterSelect =
+                    isWord(k - 1, Word::Select) ||
+                    ((isWord(k - 1, Word::Distinct) || isWord(k - 1, Word::All)) &&
+                     isWord(k - 2, Word::Select));
                 if (!afterSelect)
                     unsupported(QStringLiteral("TOP outside a SELECT list"));
                 if (depth > 0 || topAt >= 0)
                     unsupported(QStringLiteral("TOP in a subquery"));
                 int valueAt = k + 1;
                 int end = k + 1;
-                if (isSymbol(k + 1, u"(")) {
+                if (isSymbol(k + 1, u'(')) {
                     valueAt = k + 2;
                     end = k + 3;
-                    if (!isSymbol(end, u")"))
+                    if (!isSymbol(end, u')'))
                         unsupported(QStringLiteral("TOP with an expression"));
                 }
                 // a parameter would move behind the others and take another's value
                 if (valueAt >= to || sig(valueAt).kind != TokenKind::Number)
                     unsupported(QStringLiteral("TOP without a literal number"));
                 limit = sigText(valueAt).toString();
-                if (isWord(end + 1, u"PERCENT") || isWord(end + 1, u"WITH"))
+                if (isWord(end + 1, Word::Percent) || isWord(end + 1, Word::With))
                     unsupported(QStringLiteral("TOP … PERCENT and TOP … WITH TIES"));
                 blank(k, end);
                 topAt = k;
@@ -384,30 +512,30 @@ private:
     void translateIf(Translation& result)
     {
         int k = 1;
-        if (isWord(k, u"NOT")) {
+        if (isWord(k, Word::Not)) {
             result.runWhen = false;
             ++k;
         }
-        if (!isWord(k, u"EXISTS") || !isSymbol(k + 1, u"("))
+        if (!isWord(k, Word::Exists) || !isSymbol(k + 1, u'('))
             unsupported(QStringLiteral("IF without EXISTS (…)"));
         const int close = closingParen(k + 1);
         int bodyEnd = sigCount();
-        while (bodyEnd > close + 1 && isSymbol(bodyEnd - 1, u";"))
+        while (bodyEnd > close + 1 && isSymbol(bodyEnd - 1, u';'))
             --bodyEnd;
         const int bodyStart = close + 1;
         if (bodyStart >= bodyEnd)
             unsupported(QStringLiteral("IF without a statement"));
-        if (isWord(bodyStart, u"BEGIN"))
+        if (isWord(bodyStart, Word::Begin))
             unsupported(QStringLiteral("IF … BEGIN … END blocks"));
         if (splitStatements(bodyStart, bodyEnd).size() > 1)
             unsupported(QStringLiteral("IF followed by several statements"));
         int openCases = 0;
         for (int j = bodyStart; j < bodyEnd; ++j) {
-            if (isWord(j, u"CASE"))
+            if (isWord(j, Word::Case))
                 ++openCases;
-            else if (isWord(j, u"END") && openCases > 0)
+            else if (isWord(j, Word::End) && openCases > 0)
                 --openCases;
-            else if (isWord(j, u"ELSE") && openCases == 0)
+            else if (isWord(j, Word::Else) && openCases == 0)
                 unsupported(QStringLiteral("IF … ELSE"));
         }
         rewriteTop(bodyStart, bodyEnd);
@@ -421,7 +549,10 @@ private:
     std::vector<QStringView> m_out;
     /// The texts written in place of tokens; a deque, so that the views on them stay valid.
     std::deque<QString> m_written;
-    std::vector<int> m_sig; ///< raw indices of the tokens that are neither blanks nor comments
+    std::vector<int> m_sig;   ///< raw indices of the tokens that are neither blanks nor comments
+    std::vector<Word> m_word; ///< of each sig token: the word it is, or Other
+    std::vector<char16_t> m_symbol; ///< of each sig token: its one-character symbol, or 0
+    std::vector<std::pair<int, int>> m_statements; ///< sig ranges between ";"
 };
 
 } // namespace
