@@ -4,6 +4,7 @@
 #include "dataaccess/sqlite/column_types.h"
 #include "dataaccess/sqlite/row_digest.h"
 #include "dataaccess/sqlite/sqlite_catalogue.h"
+#include "dataaccess/sqlite/statement_cache.h"
 #include "dataaccess/sqlite/tsql_translator.h"
 
 #include <QDate>
@@ -11,6 +12,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QThread>
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace db::sqlite {
@@ -125,32 +127,19 @@ int step(sqlite3* db, sqlite3_stmt* stmt, bool first)
     return rc;
 }
 
-class Statement {
-public:
-    Statement() = default;
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-    ~Statement() { sqlite3_finalize(m_stmt); }
-    sqlite3_stmt** out() { return &m_stmt; }
-    sqlite3_stmt* get() const { return m_stmt; }
-    sqlite3_stmt* release() { return std::exchange(m_stmt, nullptr); }
-
-private:
-    sqlite3_stmt* m_stmt = nullptr;
-};
-
 class SqliteCursor final : public Cursor {
 public:
     /// Takes a statement whose first step gave `firstStep`.
-    SqliteCursor(sqlite3* db, sqlite3_stmt* stmt, int firstStep)
-        : m_db(db), m_stmt(stmt), m_firstStep(firstStep)
+    SqliteCursor(sqlite3* db, PreparedStatement statement, int firstStep)
+        : m_db(db), m_statement(std::move(statement)), m_stmt(m_statement.get()),
+          m_firstStep(firstStep)
     {
-        const int count = sqlite3_column_count(stmt);
+        const int count = sqlite3_column_count(m_stmt);
         for (int i = 0; i < count; ++i)
-            m_columns.push_back({QString::fromUtf8(sqlite3_column_name(stmt, i)),
-                                 declaredType(sqlite3_column_decltype(stmt, i))});
+            m_columns.push_back({QString::fromUtf8(sqlite3_column_name(m_stmt, i)),
+                                 declaredType(sqlite3_column_decltype(m_stmt, i))});
     }
-    ~SqliteCursor() override { sqlite3_finalize(m_stmt); }
+    ~SqliteCursor() override = default;
     SqliteCursor(const SqliteCursor&) = delete;
     SqliteCursor& operator=(const SqliteCursor&) = delete;
 
@@ -200,8 +189,9 @@ private:
     static constexpr int kNoStep = -1;
 
     sqlite3* m_db;
-    sqlite3_stmt* m_stmt;
-    int m_firstStep; ///< the first step's result until fetched, then kNoStep
+    PreparedStatement m_statement;
+    sqlite3_stmt* m_stmt; ///< m_statement's
+    int m_firstStep;      ///< the first step's result until fetched, then kNoStep
     std::vector<ColumnInfo> m_columns;
     bool m_done = false;
 };
@@ -209,7 +199,7 @@ private:
 /// True when nothing but blanks and comments is left of a statement text.
 bool blank(sqlite3* db, const char* tail, const char* end)
 {
-    Statement next;
+    PreparedStatement next;
     if (sqlite3_prepare_v2(db, tail, static_cast<int>(end - tail), next.out(), nullptr) !=
         SQLITE_OK)
         return false;
@@ -230,14 +220,26 @@ void checkFileInPlace(sqlite3* db)
             .arg(QDir::toNativeSeparators(QString::fromUtf8(sqlite3_db_filename(db, "main")))));
 }
 
+/// True when nothing but blanks is left of a statement text.
+bool onlyBlanks(const char* tail, const char* end)
+{
+    return std::all_of(tail, end, [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+    });
+}
+
 } // namespace
 
-SqliteSession::SqliteSession(sqlite3* db, QString folder) : m_db(db), m_folder(std::move(folder)) {}
+SqliteSession::SqliteSession(sqlite3* db, QString folder)
+    : m_db(db), m_folder(std::move(folder)), m_statements(std::make_shared<StatementCache>())
+{
+}
 
 SqliteSession::~SqliteSession()
 {
     sqlite3_finalize(m_dataVersion);
     sqlite3_finalize(m_schemaVersion);
+    m_statements.reset(); // statements still running are finalized when their cursors go
     sqlite3_close_v2(m_db);
 }
 
@@ -249,7 +251,7 @@ std::unique_ptr<Cursor> SqliteSession::execute(const QString& sql,
         throw DbError(QStringLiteral("The statement holds a NUL character (code 0), which no "
                                      "statement may hold; it was not run."));
     checkFileInPlace(m_db);
-    const Translation translation = translateTsql(sql);
+    const Translation translation = m_translations.translate(sql);
     if (translation.readsDatabaseList)
         refreshDatabaseList(m_db, m_folder);
     std::size_t nextParam = 0;
@@ -275,15 +277,21 @@ std::unique_ptr<Cursor> SqliteSession::run(const QString& sql, const std::vector
                                            std::size_t& nextParam)
 {
     const QByteArray utf8 = sql.toUtf8();
-    const char* tail = utf8.constData();
+    const char* const start = utf8.constData();
+    const char* tail = start;
     const char* const end = tail + utf8.size();
     m_rowsAffected = 0;
     while (tail < end) {
-        Statement stmt;
-        const char* rest = nullptr;
-        if (sqlite3_prepare_v2(m_db, tail, static_cast<int>(end - tail), stmt.out(), &rest) !=
-            SQLITE_OK)
+        PreparedStatement stmt;
+        const char* rest = end;
+        if (tail == start)
+            stmt = PreparedStatement(m_statements->take(utf8));
+        if (stmt.get() == nullptr && sqlite3_prepare_v2(m_db, tail, static_cast<int>(end - tail),
+                                                        stmt.out(), &rest) != SQLITE_OK)
             throw DbError(errorText(m_db));
+        // A text of one statement keeps it prepared for the text's next run.
+        if (tail == start && stmt.get() != nullptr && onlyBlanks(rest, end))
+            stmt.keepIn(m_statements, utf8);
         tail = rest;
         if (stmt.get() == nullptr)
             continue; // blanks or comments only
@@ -303,7 +311,7 @@ std::unique_ptr<Cursor> SqliteSession::run(const QString& sql, const std::vector
             const int rc = step(m_db, stmt.get(), true);
             if (rc != SQLITE_ROW && rc != SQLITE_DONE)
                 throw DbError(stepError(m_db, rc));
-            return std::make_unique<SqliteCursor>(m_db, stmt.release(), rc);
+            return std::make_unique<SqliteCursor>(m_db, std::move(stmt), rc);
         }
         const int rc = step(m_db, stmt.get(), true);
         if (rc != SQLITE_DONE)

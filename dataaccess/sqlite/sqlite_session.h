@@ -1,8 +1,11 @@
 #pragma once
 
 #include "dataaccess/base/engine.h"
+#include "dataaccess/sqlite/statement_cache.h"
+#include "dataaccess/sqlite/translation_cache.h"
 
 #include <QString>
+#include <memory>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -44,6 +47,8 @@ private:
 
     sqlite3* m_db;
     QString m_folder;
+    TranslationCache m_translations;
+    std::shared_ptr<StatementCache> m_statements;
     sqlite3_stmt* m_dataVersion = nullptr;
     sqlite3_stmt* m_schemaVersion = nullptr;
     qint64 m_rowsAffected = -1;
