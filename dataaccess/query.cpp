@@ -45,13 +45,15 @@ void Query::textChanged()
     m_bindingOrder.clear();
     m_engineText.clear();
     const QString text = sqlText();
+    // The text between the markers is passed on as it stands.
+    qsizetype passed = 0;
     for (const sql::Token& token : sql::tokenize(text)) {
-        const QStringView piece = token.text(text);
-        if (token.kind != sql::TokenKind::Parameter) {
-            m_engineText += piece;
+        if (token.kind != sql::TokenKind::Parameter)
             continue;
-        }
+        m_engineText += QStringView(text).mid(passed, token.begin - passed);
         m_engineText += u'?';
+        passed = token.begin + token.length;
+        const QStringView piece = token.text(text);
         const QString name = piece.mid(1).toString(); // empty for a "?"
         int index = -1;
         for (int i = 0; i < ParamCount() && !name.isEmpty(); ++i) {
@@ -69,6 +71,10 @@ void Query::textChanged()
         }
         m_bindingOrder.push_back(index);
     }
+    if (m_bindingOrder.empty())
+        m_engineText = text;
+    else
+        m_engineText += QStringView(text).mid(passed);
 }
 
 void Query::Prepare()
