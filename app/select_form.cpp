@@ -6,6 +6,7 @@
 #include "app/working_list/working_list.h"
 #include "controls/flat_button.h"
 #include "controls/gradient_label.h"
+#include "controls/grid_cells.h"
 #include "dataaccess/grid/grid_model.h"
 #include "platform/end_request.h"
 #include "toolkit/base/error_report.h"
@@ -25,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QProxyStyle>
 #include <QRadioButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -85,22 +85,6 @@ bool isEnter(QChar key)
 {
     return key == QChar(13);
 }
-
-/// The grid's cells keep two pixels between their text and their lines, as the grid whose column
-/// widths the form keeps did; the style's own margin is wider and cut the narrow columns short.
-class GridCellStyle final : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override
-    {
-        // An item view's text margin is this metric plus one.
-        if (metric == PM_FocusFrameHMargin)
-            return kCellTextMargin - 1;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-
-    static constexpr int kCellTextMargin = 2;
-};
 
 } // namespace
 
@@ -227,9 +211,9 @@ void TSelectForm::buildPanel()
 void TSelectForm::buildGrid()
 {
     CRDBGrid1 = new QTableView(this);
-    auto* cells = new GridCellStyle;
-    cells->setParent(CRDBGrid1);
-    CRDBGrid1->setStyle(cells);
+    // Two pixels between a cell's text and its lines, as in the grid whose column widths the
+    // form keeps; the style's own margin is wider and cut the narrow columns short.
+    CRDBGrid1->setItemDelegate(new controls::GridCellDelegate(CRDBGrid1));
     CRDBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     CRDBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     CRDBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -237,6 +221,8 @@ void TSelectForm::buildGrid()
     CRDBGrid1->setShowGrid(true);
     CRDBGrid1->verticalHeader()->hide();
     CRDBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // A title does not turn bold when its column holds the current cell.
+    CRDBGrid1->horizontalHeader()->setHighlightSections(false);
     CRDBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     CRDBGrid1->horizontalHeader()->setStretchLastSection(false);
     // The style's minimum would widen the narrow columns (the body number's is 34 pixels).
@@ -308,7 +294,7 @@ bool TSelectForm::widenColumnsToFit(int firstRow, int lastRow)
         for (int row = firstRow; row <= lastRow; ++row) {
             const QString text = m_gridModel->index(row, column).data().toString();
             const int needed = metrics.horizontalAdvance(text) +
-                               2 * GridCellStyle::kCellTextMargin + kGridLineWidth;
+                               2 * controls::GridCellDelegate::kTextMargin + kGridLineWidth;
             if (needed > width) {
                 width = needed;
                 widened = true;
@@ -434,7 +420,7 @@ void TSelectForm::keyPress(LookupEntry entry, QChar key)
 
 void TSelectForm::lookUp(LookupEntry entry)
 {
-    lblWarmLab->clear();
+    lblWarmLab->setText(QString()); // an empty line stays as it is, not even repainted
     QLineEdit* const edit = entry == LookupEntry::Body ? edit2 : edit1;
     const int sex = rg1Items->checkedId();
     const std::optional<QString> sexItem =
