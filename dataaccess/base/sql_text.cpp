@@ -193,14 +193,10 @@ std::vector<Token> tokenize(const QString& sql)
         } else if (c == u':' && isWordStart(next)) {
             token.kind = TokenKind::Parameter;
             end = wordEnd(sql, i + 1);
-        } else {
-            static const QString pairs[] = {QStringLiteral("<="), QStringLiteral(">="),
-                                            QStringLiteral("<>"), QStringLiteral("!="),
-                                            QStringLiteral("||"), QStringLiteral("::")};
-            for (const QString& pair : pairs) {
-                if (QStringView(sql).mid(i, 2) == pair)
-                    end = i + 2;
-            }
+        } else if ((c == u'<' && (next == u'=' || next == u'>')) ||
+                   ((c == u'>' || c == u'!') && next == u'=') || (c == u'|' && next == u'|') ||
+                   (c == u':' && next == u':')) {
+            end = i + 2; // <= <> >= != || ::
         }
         token.length = end - i;
         tokens.push_back(token);

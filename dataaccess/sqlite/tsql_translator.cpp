@@ -195,7 +195,8 @@ public:
         }
         for (const auto& [from, to] : m_statements)
             rewriteTop(from, to);
-        result.sql = output(0, static_cast<int>(m_tokens.size()), true);
+        // Most statements the system writes run as they stand.
+        result.sql = m_changed ? output(0, static_cast<int>(m_tokens.size()), true) : m_text;
         return result;
     }
 
@@ -222,12 +223,14 @@ private:
     {
         for (int i = m_sig[from]; i <= m_sig[to]; ++i)
             m_out[i] = QStringView();
+        m_changed = true;
     }
     /// Writes `text` in place of raw token i.
     void replace(int i, QString text)
     {
         m_written.push_back(std::move(text));
         m_out[i] = m_written.back();
+        m_changed = true;
     }
     /// The output of the raw tokens from sig(from) to sig(to - 1); with `raw`, of the raw tokens
     /// [from, to) instead.
@@ -549,6 +552,7 @@ private:
     std::vector<QStringView> m_out;
     /// The texts written in place of tokens; a deque, so that the views on them stay valid.
     std::deque<QString> m_written;
+    bool m_changed = false;   ///< some token's output differs from its text
     std::vector<int> m_sig;   ///< raw indices of the tokens that are neither blanks nor comments
     std::vector<Word> m_word; ///< of each sig token: the word it is, or Other
     std::vector<char16_t> m_symbol; ///< of each sig token: its one-character symbol, or 0
