@@ -67,6 +67,10 @@ QLineEdit* entry(QWidget* parent)
     e->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; border: 1px solid #7F9DB9; "
                                     "padding: 0px; }")
                          .arg(kEntryColor.name()));
+    // Its border and background cover it whole: what lies behind is not painted with it. Set
+    // once the style sheet is applied, which would clear it.
+    e->ensurePolished();
+    e->setAttribute(Qt::WA_OpaquePaintEvent);
     return e;
 }
 
