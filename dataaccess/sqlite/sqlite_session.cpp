@@ -264,6 +264,9 @@ std::unique_ptr<Cursor> SqliteSession::execute(const QString& sql,
             return nullptr;
         }
     }
+    // Statements that differ only in their literals share one prepared statement.
+    if (translation.literals && params.empty() && runWithLiteralsAsValues(*translation.literals))
+        return nullptr;
     std::unique_ptr<Cursor> cursor = run(translation.sql, params, nextParam);
     if (nextParam != params.size())
         throw DbError(QStringLiteral("The statement has %1 parameter markers but %2 values were "
@@ -295,29 +298,61 @@ std::unique_ptr<Cursor> SqliteSession::run(const QString& sql, const std::vector
         tail = rest;
         if (stmt.get() == nullptr)
             continue; // blanks or comments only
-        const int markers = sqlite3_bind_parameter_count(stmt.get());
-        for (int i = 1; i <= markers; ++i) {
-            if (nextParam >= params.size())
-                throw DbError(QStringLiteral("The statement has more parameter markers than the "
-                                             "%1 values given.")
-                                  .arg(params.size()));
-            bind(m_db, stmt.get(), i, params[nextParam++]);
-        }
-        if (sqlite3_column_count(stmt.get()) > 0) {
-            if (!blank(m_db, tail, end))
-                throw DbError(QStringLiteral("Only the last statement of a text may return rows."));
-            // Stepped before its columns are read: the first step prepares the statement again
-            // when another connection changed the schema since this one last looked.
-            const int rc = step(m_db, stmt.get(), true);
-            if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-                throw DbError(stepError(m_db, rc));
-            return std::make_unique<SqliteCursor>(m_db, std::move(stmt), rc);
-        }
-        const int rc = step(m_db, stmt.get(), true);
-        if (rc != SQLITE_DONE)
-            throw DbError(stepError(m_db, rc));
-        m_rowsAffected = sqlite3_changes64(m_db);
+        if (std::unique_ptr<Cursor> cursor =
+                runStatement(std::move(stmt), params, nextParam, tail, end))
+            return cursor;
     }
+    return nullptr;
+}
+
+bool SqliteSession::runWithLiteralsAsValues(const LiteralValues& shaped)
+{
+    const QByteArray utf8 = shaped.text.toUtf8();
+    const char* const end = utf8.constData() + utf8.size();
+    PreparedStatement stmt(m_statements->take(utf8));
+    if (stmt.get() == nullptr) {
+        const char* rest = nullptr;
+        // Not one statement without rows, or a literal SQLite reads as a name: the text runs as
+        // it stands.
+        if (sqlite3_prepare_v2(m_db, utf8.constData(), static_cast<int>(utf8.size()), stmt.out(),
+                               &rest) != SQLITE_OK ||
+            stmt.get() == nullptr || !onlyBlanks(rest, end) || sqlite3_column_count(stmt.get()) > 0)
+            return false;
+    }
+    stmt.keepIn(m_statements, utf8);
+    m_rowsAffected = 0;
+    std::size_t nextValue = 0;
+    runStatement(std::move(stmt), shaped.values, nextValue, end, end);
+    return true;
+}
+
+std::unique_ptr<Cursor> SqliteSession::runStatement(PreparedStatement stmt,
+                                                    const std::vector<QVariant>& params,
+                                                    std::size_t& nextParam, const char* tail,
+                                                    const char* end)
+{
+    const int markers = sqlite3_bind_parameter_count(stmt.get());
+    for (int i = 1; i <= markers; ++i) {
+        if (nextParam >= params.size())
+            throw DbError(QStringLiteral("The statement has more parameter markers than the "
+                                         "%1 values given.")
+                              .arg(params.size()));
+        bind(m_db, stmt.get(), i, params[nextParam++]);
+    }
+    if (sqlite3_column_count(stmt.get()) > 0) {
+        if (!blank(m_db, tail, end))
+            throw DbError(QStringLiteral("Only the last statement of a text may return rows."));
+        // Stepped before its columns are read: the first step prepares the statement again
+        // when another connection changed the schema since this one last looked.
+        const int rc = step(m_db, stmt.get(), true);
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+            throw DbError(stepError(m_db, rc));
+        return std::make_unique<SqliteCursor>(m_db, std::move(stmt), rc);
+    }
+    const int rc = step(m_db, stmt.get(), true);
+    if (rc != SQLITE_DONE)
+        throw DbError(stepError(m_db, rc));
+    m_rowsAffected = sqlite3_changes64(m_db);
     return nullptr;
 }
 

@@ -41,6 +41,16 @@ public:
 private:
     std::unique_ptr<Cursor> run(const QString& sql, const std::vector<QVariant>& params,
                                 std::size_t& nextParam);
+    /// Runs a statement with its literals bound as values, its prepared statement kept for
+    /// statements that differ only in their literals. False, having run nothing, when the text
+    /// does not prepare as one statement without rows.
+    bool runWithLiteralsAsValues(const LiteralValues& shaped);
+    /// Binds params from nextParam on to the statement's markers and runs it: a cursor over its
+    /// rows, or nullptr, rowsAffected() set, for a statement without rows. [tail, end) is what
+    /// follows the statement in its text.
+    std::unique_ptr<Cursor> runStatement(PreparedStatement stmt,
+                                         const std::vector<QVariant>& params,
+                                         std::size_t& nextParam, const char* tail, const char* end);
 
     /// The value of a one-number PRAGMA, its statement prepared once and kept in `statement`.
     std::optional<qint64> pragmaValue(sqlite3_stmt*& statement, const char* text);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "dataaccess/sqlite/literal_values.h"
+
 #include <QString>
+#include <optional>
 
 namespace db::sqlite {
 
@@ -16,6 +19,8 @@ struct Translation {
     QString condition;
     bool runWhen = true;
     bool readsDatabaseList = false; ///< names sysdatabases: the folder is listed first
+    /// `sql` with its literals as values (see literalsAsValues); nullopt with a condition.
+    std::optional<LiteralValues> literals;
 };
 
 /// Translates the T-SQL the system writes into SQLite's dialect, token by token: nothing inside
