@@ -144,7 +144,7 @@ std::vector<Token> tokenize(const QString& sql)
 {
     std::vector<Token> tokens;
     const qsizetype n = sql.size();
-    tokens.reserve(static_cast<std::size_t>(n / 4 + 1)); // words, blanks and symbols take turns
+    tokens.reserve(static_cast<std::size_t>(n / 3 + 1)); // words, blanks and symbols take turns
     qsizetype i = 0;
     while (i < n) {
         const QChar c = sql[i];

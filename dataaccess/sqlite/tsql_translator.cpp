@@ -46,6 +46,7 @@ enum class Word : std::uint8_t {
     Case,
     Column,
     Create,
+    Dbo,
     Distinct,
     Drop,
     Else,
@@ -56,6 +57,7 @@ enum class Word : std::uint8_t {
     Exists,
     Identity,
     If,
+    InformationSchema,
     Insert,
     Intersect,
     Into,
@@ -81,7 +83,7 @@ enum class Word : std::uint8_t {
 };
 
 /// The words above in upper case, sorted.
-constexpr std::array<std::pair<std::string_view, Word>, 39> kWords{{
+constexpr std::array<std::pair<std::string_view, Word>, 41> kWords{{
     {"ADD", Word::Add},
     {"ALL", Word::All},
     {"ALTER", Word::Alter},
@@ -89,6 +91,7 @@ constexpr std::array<std::pair<std::string_view, Word>, 39> kWords{{
     {"CASE", Word::Case},
     {"COLUMN", Word::Column},
     {"CREATE", Word::Create},
+    {"DBO", Word::Dbo},
     {"DISTINCT", Word::Distinct},
     {"DROP", Word::Drop},
     {"ELSE", Word::Else},
@@ -99,6 +102,7 @@ constexpr std::array<std::pair<std::string_view, Word>, 39> kWords{{
     {"EXISTS", Word::Exists},
     {"IDENTITY", Word::Identity},
     {"IF", Word::If},
+    {"INFORMATION_SCHEMA", Word::InformationSchema},
     {"INSERT", Word::Insert},
     {"INTERSECT", Word::Intersect},
     {"INTO", Word::Into},
@@ -127,24 +131,32 @@ constexpr std::array<std::pair<std::string_view, Word>, 39> kWords{{
 /// match, as only they spell a keyword to either engine.
 Word wordOf(QStringView text)
 {
-    constexpr qsizetype kLongest = 12;
-    if (text.size() > kLongest)
+    // The range of kWords holding the words of each first letter.
+    static const std::array<std::pair<std::size_t, std::size_t>, 26> byFirstLetter = [] {
+        std::array<std::pair<std::size_t, std::size_t>, 26> ranges{};
+        for (std::size_t i = kWords.size(); i-- > 0;) {
+            auto& range = ranges[std::size_t(kWords[i].first.front() - 'A')];
+            range.first = i;
+            range.second = range.second == 0 ? i + 1 : range.second;
+        }
+        return ranges;
+    }();
+    const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; };
+    const char16_t first = text.isEmpty() ? u'\0' : upper(text.front().unicode());
+    if (first < u'A' || first > u'Z')
         return Word::Other;
-    std::array<char, kLongest> upper{};
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c >= u'a' && c <= u'z')
-            upper[std::size_t(i)] = char(c - u'a' + 'A');
-        else if ((c >= u'A' && c <= u'Z') || c == u'_')
-            upper[std::size_t(i)] = char(c);
-        else
-            return Word::Other;
+    const auto [begin, end] = byFirstLetter[std::size_t(first - u'A')];
+    for (std::size_t i = begin; i < end; ++i) {
+        const std::string_view word = kWords[i].first;
+        if (word.size() != std::size_t(text.size()))
+            continue;
+        std::size_t j = 1;
+        while (j < word.size() && upper(text[qsizetype(j)].unicode()) == char16_t(word[j]))
+            ++j;
+        if (j == word.size())
+            return kWords[i].second;
     }
-    const std::string_view key(upper.data(), std::size_t(text.size()));
-    const auto* found =
-        std::lower_bound(kWords.begin(), kWords.end(), key,
-                         [](const auto& entry, std::string_view k) { return entry.first < k; });
-    return found != kWords.end() && found->first == key ? found->second : Word::Other;
+    return Word::Other;
 }
 
 bool isName(const Token& token)
@@ -196,7 +208,13 @@ public:
         for (const auto& [from, to] : m_statements)
             rewriteTop(from, to);
         // Most statements the system writes run as they stand.
-        result.sql = m_changed ? output(0, static_cast<int>(m_tokens.size()), true) : m_text;
+        if (m_changed) {
+            result.sql = output(0, static_cast<int>(m_tokens.size()), true);
+            result.literals = literalsAsValues(result.sql);
+        } else {
+            result.sql = m_text;
+            result.literals = literalsAsValues(m_text, m_tokens);
+        }
         return result;
     }
 
@@ -363,10 +381,10 @@ private:
             int last = k;
             while (isSymbol(last + 1, u'.') && last + 2 < sigCount() && isName(sig(last + 2)))
                 last += 2;
-            // Most names are one plain word that stays as written.
-            if (last == k && sig(k).kind == TokenKind::Word && !isWord(k, Word::Sysdatabases) &&
-                !isWord(k, Word::Sysobjects))
+            if (staysAsWritten(k, last)) {
+                k = last;
                 continue;
+            }
             QStringList parts;
             QStringList written;
             for (int j = k; j <= last; j += 2) {
@@ -380,6 +398,20 @@ private:
             }
             k = last;
         }
+    }
+
+    /// True for a name of plain words (most are) that renamedObject leaves as written: its first
+    /// part no owner, catalogue or system table, its second no owner.
+    bool staysAsWritten(int first, int last) const
+    {
+        if (sig(first).kind != TokenKind::Word ||
+            (last > first && sig(first + 2).kind != TokenKind::Word))
+            return false;
+        const Word head = m_word[std::size_t(first)];
+        if (head == Word::Dbo || head == Word::InformationSchema || head == Word::Sysdatabases ||
+            head == Word::Sysobjects)
+            return false;
+        return last - first < 4 || m_word[std::size_t(first + 2)] != Word::Dbo;
     }
 
     /// The replacement of a dotted name, or a null text when it stays as written.
