@@ -45,6 +45,11 @@ void Query::textChanged()
     m_bindingOrder.clear();
     m_engineText.clear();
     const QString text = sqlText();
+    // A text without the markers' characters is passed on as it stands.
+    if (!text.contains(u':') && !text.contains(u'?')) {
+        m_engineText = text;
+        return;
+    }
     // The text between the markers is passed on as it stands.
     qsizetype passed = 0;
     for (const sql::Token& token : sql::tokenize(text)) {
