@@ -1,6 +1,7 @@
 // The T-SQL translation on any statement text: it either refuses with DbError or gives SQLite
 // text in which every string literal of a statement whose literals are all closed stands again,
-// unchanged and in the same order (N'…' written '…').
+// unchanged and in the same order (N'…' written '…'); and where it gives the statement with its
+// literals as values, those values put back in place of the markers give the statement again.
 #include "dataaccess/base/db_error.h"
 #include "dataaccess/base/sql_text.h"
 #include "dataaccess/sqlite/tsql_translator.h"
@@ -24,6 +25,21 @@ std::optional<QStringList> closedLiterals(const QString& sql)
             literals.append(token.text(sql).mid(1).toString());
     }
     return literals;
+}
+
+/// The text with markers, each "?" outside literals, names and comments replaced by its value
+/// written as a literal.
+QString withValuesPutBack(const db::sqlite::LiteralValues& shaped)
+{
+    QString text;
+    std::size_t next = 0;
+    for (const Token& token : db::sql::tokenize(shaped.text)) {
+        if (token.kind == TokenKind::Parameter && next < shaped.values.size())
+            text += db::sql::quoteString(shaped.values[next++].toString());
+        else
+            text += token.text(shaped.text);
+    }
+    return next == shaped.values.size() ? text : QString();
 }
 
 /// True when every item of `part` stands in `whole` in the same order (others may come between).
@@ -63,5 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   "every string literal comes through unchanged and in order",
                   tsql + QStringLiteral("\n->\n") + translation.condition + QStringLiteral("\n") +
                       translation.sql);
+    if (translation.literals)
+        fuzz::require(withValuesPutBack(*translation.literals) == translation.sql,
+                      "the literals taken out as values, put back, give the statement",
+                      tsql + QStringLiteral("\n->\n") + translation.literals->text);
     return 0;
 }
