@@ -5,7 +5,6 @@
 #include "dataaccess/sqlite/column_types.h"
 
 #include <QStringList>
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <deque>
